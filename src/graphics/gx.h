@@ -1,0 +1,22 @@
+#pragma once
+// The whole graphics layer in one include.
+
+#include "graphics/gx_bitmap.h"
+#include "graphics/gx_brushes.h"
+#include "graphics/gx_cached_bitmap.h"
+#include "graphics/gx_codecs.h"
+#include "graphics/gx_custom_line_cap.h"
+#include "graphics/gx_effect.h"
+#include "graphics/gx_font.h"
+#include "graphics/gx_graphics.h"
+#include "graphics/gx_guid.h"
+#include "graphics/gx_image.h"
+#include "graphics/gx_image_attributes.h"
+#include "graphics/gx_matrix.h"
+#include "graphics/gx_memory_stream.h"
+#include "graphics/gx_object.h"
+#include "graphics/gx_path.h"
+#include "graphics/gx_pen.h"
+#include "graphics/gx_region.h"
+#include "graphics/gx_string_format.h"
+#include "graphics/gx_types.h"
