@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Prepares a build folder's Wine prefix (once) and its sound sink (every time).
+# Must run under the display that later Wine commands use.
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-env.sh" "$1"
+sink_home="$(cd "$1" && pwd)/wine-home"
+mkdir -p "$sink_home" "$PELORIN_CAPTURE_DIR"
+
+# ALSA's default device becomes a file sink; the file name comes from the
+# environment of the playing process, so parallel programs never share one.
+cat > "$sink_home/.asoundrc" <<ALSA
+pcm.!default {
+    type file
+    slave.pcm "null"
+    file { @func getenv vars [ PELORIN_AUDIO_CAPTURE ] default "$PELORIN_CAPTURE_DIR/unnamed.raw" }
+    format "raw"
+}
+pcm.null { type null }
+ctl.!default { type hw card 0 }
+ALSA
+
+if [ ! -f "$WINEPREFIX/.pelorin-ready" ]; then
+    echo "== Creating the Wine prefix $WINEPREFIX (about 20 s, once per build folder)"
+    "$PELORIN_WINE" wineboot.exe -i > "$sink_home/wineboot.log" 2>&1 || { cat "$sink_home/wineboot.log"; exit 1; }
+    # "宋体" and "SimSun" resolve to the installed CJK font. regedit reads a
+    # UTF-16 file with its BOM as Unicode, whatever the ANSI code page.
+    reg="$sink_home/fonts.reg"
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"SimSun"="WenQuanYi Zen Hei"\r\n"宋体"="WenQuanYi Zen Hei"\r\n"NSimSun"="WenQuanYi Zen Hei"\r\n' |
+        iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
+    "$PELORIN_WINE" regedit.exe "Z:${reg//\//\\}" > "$sink_home/regedit.log" 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.pelorin-ready"
+fi

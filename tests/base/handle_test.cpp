@@ -1,0 +1,79 @@
+#include "base/handle.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace pelorin {
+namespace {
+
+TEST(UniqueHandle, CountsLiveGdiObjectsAndReleasesThem) {
+    const long before = LiveHandleCount(HandleKind::GdiObject);
+    {
+        UniqueBrush brush(::CreateSolidBrush(RGB(1, 2, 3)));
+        ASSERT_TRUE(brush);
+        EXPECT_EQ(LiveHandleCount(HandleKind::GdiObject), before + 1);
+        HBRUSH raw = brush.Get();
+        EXPECT_NE(::GetObjectType(raw), 0u);
+        UniqueBrush moved(std::move(brush));
+        EXPECT_FALSE(brush);
+        EXPECT_EQ(moved.Get(), raw);
+        EXPECT_EQ(LiveHandleCount(HandleKind::GdiObject), before + 1);
+    }
+    EXPECT_EQ(LiveHandleCount(HandleKind::GdiObject), before);
+}
+
+TEST(UniqueHandle, ResetClosesThePreviousHandle) {
+    const long before = LiveHandleCount(HandleKind::GdiObject);
+    UniquePen pen(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    HPEN first = pen.Get();
+    pen.Reset(::CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
+    EXPECT_EQ(::GetObjectType(first), 0u) << "the first pen must have been deleted";
+    EXPECT_EQ(LiveHandleCount(HandleKind::GdiObject), before + 1);
+    HPEN released = pen.Release();
+    EXPECT_EQ(LiveHandleCount(HandleKind::GdiObject), before);
+    ::DeleteObject(released);
+}
+
+TEST(UniqueHandle, MoveAssignmentClosesTheTargetsHandle) {
+    UniqueBrush a(::CreateSolidBrush(RGB(1, 1, 1)));
+    UniqueBrush b(::CreateSolidBrush(RGB(2, 2, 2)));
+    HBRUSH oldA = a.Get();
+    a = std::move(b);
+    EXPECT_EQ(::GetObjectType(oldA), 0u);
+    EXPECT_TRUE(a);
+    EXPECT_FALSE(b);
+}
+
+TEST(UniqueHandle, InvalidFileHandleIsEmpty) {
+    UniqueFile file(::CreateFileW(L"Z:\\no\\such\\folder\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                  nullptr));
+    EXPECT_FALSE(file);
+    EXPECT_EQ(LiveHandleCount(HandleKind::Kernel), 0);
+}
+
+TEST(ScopedSelect, RestoresThePreviousObject) {
+    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    UniqueBrush brush(::CreateSolidBrush(RGB(9, 9, 9)));
+    HGDIOBJ original = ::GetCurrentObject(dc.Get(), OBJ_BRUSH);
+    {
+        ScopedSelect select(dc.Get(), brush.Get());
+        EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), brush.Get());
+    }
+    EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), original);
+}
+
+TEST(UniqueHandle, RepeatedCreateAndDestroyEndsWhereItStarted) {
+    const long gdi = LiveHandleCount(HandleKind::GdiObject);
+    const long dcs = LiveHandleCount(HandleKind::Dc);
+    for (int i = 0; i < 500; ++i) {
+        UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+        UniqueBitmap bitmap(::CreateCompatibleBitmap(dc.Get(), 16, 16));
+        ScopedSelect select(dc.Get(), bitmap.Get());
+    }
+    EXPECT_EQ(LiveHandleCount(HandleKind::GdiObject), gdi);
+    EXPECT_EQ(LiveHandleCount(HandleKind::Dc), dcs);
+}
+
+}  // namespace
+}  // namespace pelorin
