@@ -217,7 +217,7 @@ def caption_more():
 def chevron_points(direction, cx=7.0, cy=7.0, half_width=3.5, half_height=1.9):
     down = [(-half_width, -half_height), (0.0, half_height), (half_width, -half_height)]
     turn = {"down": lambda x, y: (x, y), "up": lambda x, y: (x, -y),
-            "right": lambda x, y: (-y, x), "left": lambda x, y: (y, x)}[direction]
+            "right": lambda x, y: (y, x), "left": lambda x, y: (-y, x)}[direction]
     return [(cx + px, cy + py) for px, py in (turn(x, y) for x, y in down)]
 
 
