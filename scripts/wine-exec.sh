@@ -9,4 +9,13 @@ shift
 mkdir -p "$PELORIN_CAPTURE_DIR"
 PELORIN_AUDIO_CAPTURE=$(mktemp "$PELORIN_CAPTURE_DIR/run-XXXXXX.raw")
 export PELORIN_AUDIO_CAPTURE
-exec "$PELORIN_WINE" "$@"
+# Wine's background services, started by whichever program comes first,
+# inherit its output and keep it open long after it ended; a caller reading
+# that output through a pipe (ctest) would then wait forever. So the program
+# writes into a file, which is passed on when it ends.
+output=$(mktemp "$PELORIN_CAPTURE_DIR/output-XXXXXX.txt")
+status=0
+"$PELORIN_WINE" "$@" > "$output" 2>&1 < /dev/null || status=$?
+cat "$output"
+rm -f "$output"
+exit $status

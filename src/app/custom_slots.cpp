@@ -1,0 +1,91 @@
+#include "app/custom_slots.h"
+
+#include "app/audio/playback.h"
+#include "app/main_window.h"
+#include "app/name_dialog.h"
+#include "app/services/ini_file.h"
+#include "app/services/storable_path.h"
+#include "base/text.h"
+
+namespace pelorin {
+namespace {
+
+struct Slot {
+    ControlId button;
+    const wchar_t* nameKey;
+    const wchar_t* pathKey;
+};
+
+// Slot N's file dialog is the window's SlotDialog(N).
+constexpr Slot kSlots[kSlotCount] = {
+    {kButton13, L"按钮1", L"音乐1"},
+    {kButton14, L"按钮2", L"音乐2"},
+    {kButton15, L"按钮3", L"音乐3"},
+    {kButton16, L"按钮4", L"音乐4"},
+};
+
+const Slot& SlotAt(int slot) { return kSlots[slot - 1]; }
+
+constexpr const wchar_t* kUnstorableNameMessage = L"按钮名中含有无法保存的字符，请换一个名字。";
+constexpr const wchar_t* kNoticeTitle = L"温馨提示";
+
+}  // namespace
+
+ControlId SlotButton(int slot) { return SlotAt(slot).button; }
+
+int SlotOfButton(ControlId button) {
+    for (int i = 0; i < kSlotCount; ++i)
+        if (kSlots[i].button == button) return i + 1;
+    return 0;
+}
+
+void RestoreSlots(MainWindow& window) {
+    const std::wstring ini = window.DataFile(kSlotFile);
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        window.SetControlText(SlotAt(slot).button, runtime::ReadIni(ini, kSlotNameSection, SlotAt(slot).nameKey));
+        window.SlotDialog(slot).fileName = runtime::ReadIni(ini, kSlotPathSection, SlotAt(slot).pathKey);
+    }
+}
+
+// The path is not tested first: an empty or stale one plays nothing.
+void OnSlotClicked(MainWindow& window, int slot) { PlayMp3(window.SlotDialog(slot).fileName); }
+
+void OnSlotRightButton(MainWindow& window, int slot) {
+    const Slot& s = SlotAt(slot);
+    runtime::FileDialog& dialog = window.SlotDialog(slot);
+    const std::wstring previousPath = dialog.fileName;
+
+    window.SetTopmost(false);
+    // Cancelling keeps the previous path; the name is asked for either way.
+    if (dialog.Open(window.Handle())) {
+        if (auto storable = runtime::StorablePath(dialog.fileName)) {
+            dialog.fileName = *storable;
+        } else {
+            dialog.fileName = previousPath;
+            runtime::MessageBox(window.Handle(), runtime::kUnstorablePathMessage, MB_ICONERROR | MB_OK, kNoticeTitle);
+            window.SetTopmost(window.IsChecked(kCheckBox2));
+            return;
+        }
+    }
+
+    const bool confirmed = ShowButtonNameDialog(window);
+    // Closing the name dialog without 确认 leaves the slot as it was: caption,
+    // path and both stored keys.
+    if (!confirmed) {
+        dialog.fileName = previousPath;
+    } else {
+        const std::wstring name = window.ControlText(kEdit1);
+        if (!FitsGbk(name)) {
+            dialog.fileName = previousPath;
+            runtime::MessageBox(window.Handle(), kUnstorableNameMessage, MB_ICONERROR | MB_OK, kNoticeTitle);
+        } else {
+            window.SetControlText(s.button, name);
+            const std::wstring ini = window.DataFile(kSlotFile);
+            runtime::WriteIni(ini, kSlotNameSection, s.nameKey, name);
+            runtime::WriteIni(ini, kSlotPathSection, s.pathKey, dialog.fileName);
+        }
+    }
+    window.SetTopmost(window.IsChecked(kCheckBox2));
+}
+
+}  // namespace pelorin

@@ -1,0 +1,25 @@
+#pragma once
+// The four custom slots of "自定义音效": a right-click assigns a file and a
+// name, a click plays the file; both are kept in "Data.ini".
+
+#include "app/layout.h"
+
+namespace pelorin {
+
+class MainWindow;
+
+inline constexpr int kSlotCount = 4;
+inline constexpr const wchar_t* kSlotFile = L"Data.ini";
+inline constexpr const wchar_t* kSlotNameSection = L"按钮记录";
+inline constexpr const wchar_t* kSlotPathSection = L"音乐播放";
+
+ControlId SlotButton(int slot);
+// The slot (1 to 4) whose button is `button`, or 0.
+int SlotOfButton(ControlId button);
+
+void RestoreSlots(MainWindow& window);
+void OnSlotClicked(MainWindow& window, int slot);
+// Right button down on a slot: choose a file, then a name, and store both.
+void OnSlotRightButton(MainWindow& window, int slot);
+
+}  // namespace pelorin

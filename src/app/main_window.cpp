@@ -1,0 +1,259 @@
+#include "app/main_window.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/app_globals.h"
+#include "app/custom_slots.h"
+#include "app/music_list.h"
+#include "app/playback_controls.h"
+#include "app/preset_sounds.h"
+#include "app/resources/resource_ids.h"
+#include "app/skin_setup.h"
+#include "app/subclass.h"
+#include "app/window_options.h"
+
+namespace pelorin {
+namespace {
+
+constexpr const wchar_t* kMainWindowClass = L"PelorinMainWindow";
+
+struct KindClass {
+    ControlKind kind;
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+// How each kind of control of the layout is made.
+constexpr KindClass kKindClasses[] = {
+    {ControlKind::GroupBox, L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT},
+    {ControlKind::Button, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
+    {ControlKind::CheckBox, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0},
+    {ControlKind::Slider, TRACKBAR_CLASSW, TBS_HORZ | TBS_NOTICKS | TBS_BOTH | WS_TABSTOP, 0},
+    {ControlKind::ListView, WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {ControlKind::Edit, L"EDIT", ES_AUTOHSCROLL | WS_BORDER, 0},
+    {ControlKind::Label, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0},
+};
+
+const KindClass& ClassOf(ControlKind kind) {
+    for (const auto& k : kKindClasses)
+        if (k.kind == kind) return k;
+    return kKindClasses[0];
+}
+
+bool RegisterMainWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (::GetClassInfoExW(instance, kMainWindowClass, &wc)) return true;
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = ::DefWindowProcW;  // replaced by the window's own once it is made
+    wc.hInstance = instance;
+    wc.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconId));
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kMainWindowClass;
+    return ::RegisterClassExW(&wc) != 0;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Options options) : options_(std::move(options)) {}
+
+MainWindow::~MainWindow() {
+    if (hwnd_ && ::IsWindow(hwnd_)) {
+        options_.quitOnDestroy = false;
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+std::unique_ptr<MainWindow> MainWindow::Load(HINSTANCE instance, Options options) {
+    std::unique_ptr<MainWindow> window(new MainWindow(std::move(options)));
+    RegisterMainWindowClass(instance);
+    // Designed at 380 x 537; the created event collapses it before it is shown.
+    HWND hwnd = ::CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kMainWindowClass, kMainWindowTitle,
+                                  WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, kDesignLeft, kDesignTop,
+                                  kMainWindowWidth, kExpandedHeight, nullptr, nullptr, instance, nullptr);
+    if (!hwnd) return nullptr;
+    window->hwnd_ = hwnd;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window.get()));
+    ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::WindowProc));
+    if (!window->CreateControls(instance)) return nullptr;
+    window->OnMainWindowCreated();
+    ::ShowWindow(hwnd, SW_SHOW);
+    ::UpdateWindow(hwnd);
+    return window;
+}
+
+bool MainWindow::CreateControls(HINSTANCE instance) {
+    // 9-point 宋体, the font the captions are designed for.
+    font_.Reset(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体"));
+    for (const ControlLayout& c : MainWindowLayout()) {
+        const KindClass& kc = ClassOf(c.kind);
+        HWND parent = c.parent == kNoControl ? hwnd_ : Control(c.parent);
+        std::wstring caption = c.caption ? c.caption : AboutText();
+        HWND control = ::CreateWindowExW(kc.exStyle, kc.windowClass, caption.c_str(),
+                                         WS_CHILD | WS_VISIBLE | kc.style, c.left, c.top, c.width, c.height, parent,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
+        if (!control) return false;
+        controls_[c.id] = control;
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+        if (c.kind == ControlKind::CheckBox) ::SendMessageW(control, BM_SETCHECK, c.checked ? BST_CHECKED : 0, 0);
+        // A group box keeps its children's notifications to itself; forward
+        // them so the main window's handlers see every control's events.
+        if (c.kind == ControlKind::GroupBox) SubclassWindow(control, &MainWindow::ForwardingGroupProc);
+    }
+    runtime::ListView list = MusicList();
+    ::SendMessageW(list.Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    for (const auto& column : kMusicListColumns) list.AddColumn(column.header, column.width);
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        SubclassWindow(Control(SlotButton(slot)), &MainWindow::SlotButtonProc);
+    return true;
+}
+
+void MainWindow::OnMainWindowCreated() {
+    SkinHookA(*this);
+    SetTopmost(true);
+    SetHeight(kCollapsedHeight);
+    LoadMusicList(*this);
+    listFilePath = DataFile(L"config.txt");
+    RestoreSlots(*this);
+    cursor_.Reset(static_cast<HCURSOR>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramCursorId),
+                                                    IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR)));
+    SkinHookB(*this);
+    SetUpVolume(*this);
+}
+
+HWND MainWindow::Control(ControlId id) const {
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+std::wstring MainWindow::DataFile(const std::wstring& name) const { return options_.programDirectory + L"\\" + name; }
+
+std::wstring MainWindow::ControlText(ControlId id) const {
+    HWND control = Control(id);
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void MainWindow::SetControlText(ControlId id, const std::wstring& text) { ::SetWindowTextW(Control(id), text.c_str()); }
+
+bool MainWindow::IsChecked(ControlId id) const {
+    return ::SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainWindow::SetTopmost(bool topmost) {
+    ::SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool MainWindow::IsTopmost() const { return (::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+int MainWindow::Height() const {
+    RECT r{};
+    ::GetWindowRect(hwnd_, &r);
+    return r.bottom - r.top;
+}
+
+void MainWindow::SetHeight(int height) {
+    RECT r{};
+    ::GetWindowRect(hwnd_, &r);
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::ToggleExpanded() {
+    const int height = Height();
+    if (height == kCollapsedHeight) {
+        SetHeight(kExpandedHeight);
+    } else if (height == kExpandedHeight) {
+        SetHeight(kCollapsedHeight);
+    }
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
+    return self->HandleMessage(msg, wp, lp);
+}
+
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
+        case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lp)); return 0;
+        case WM_HSCROLL: OnHScroll(reinterpret_cast<HWND>(lp)); return 0;
+        case WM_SETCURSOR:
+            if (OnSetCursor(reinterpret_cast<HWND>(wp), LOWORD(lp))) return TRUE;
+            break;
+        case WM_CLOSE: ::DestroyWindow(hwnd_); return 0;
+        case WM_DESTROY: OnDestroy(); return 0;
+        case WM_NCDESTROY:
+            ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            hwnd_ = nullptr;
+            return 0;
+    }
+    return ::DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void MainWindow::OnCommand(int id, int code) {
+    if (code != BN_CLICKED) return;
+    const auto control = static_cast<ControlId>(id);
+    switch (control) {
+        case kButton17: OnResumeClicked(*this); return;
+        case kButton18: OnPauseClicked(*this); return;
+        case kCheckBox1: OnMuteClicked(*this); return;
+        case kCheckBox2: OnTopmostClicked(*this); return;
+        case kButton19: OnAddSongClicked(*this); return;
+        case kButton20: OnDeleteSongClicked(*this); return;
+        case kButton21: runtime::OpenUrl(FeedbackUrl()); return;
+        default: break;
+    }
+    if (OnPresetClicked(*this, control)) return;
+    if (int slot = SlotOfButton(control)) OnSlotClicked(*this, slot);
+}
+
+void MainWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom == kMusicList && header.code == NM_DBLCLK) OnMusicListDoubleClicked(*this);
+}
+
+void MainWindow::OnHScroll(HWND control) {
+    if (control == Control(kSlider1)) OnSliderMoved(*this);
+}
+
+bool MainWindow::OnSetCursor(HWND over, int hitTest) {
+    if (!cursor_ || over != hwnd_ || hitTest != HTCLIENT) return false;
+    ::SetCursor(cursor_.Get());
+    return true;
+}
+
+void MainWindow::OnDestroy() {
+    if (options_.quitOnDestroy) ::PostQuitMessage(0);
+}
+
+LRESULT CALLBACK MainWindow::ForwardingGroupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+            return ::SendMessageW(::GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
+    }
+    return CallKeptProc(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK MainWindow::SlotButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_RBUTTONDOWN) {
+        HWND top = ::GetAncestor(hwnd, GA_ROOT);
+        auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(top, GWLP_USERDATA));
+        if (self) OnSlotRightButton(*self, SlotOfButton(static_cast<ControlId>(::GetDlgCtrlID(hwnd))));
+        return 0;
+    }
+    return CallKeptProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace pelorin

@@ -1,0 +1,89 @@
+#pragma once
+// The main window: created from the layout table, its controls' events
+// routed to the feature handlers (presets, slots, playback controls, music
+// list, window options).
+
+#include <windows.h>
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/audio/system_volume.h"
+#include "app/layout.h"
+#include "app/services/dialogs.h"
+#include "app/services/list_view.h"
+#include "base/handle.h"
+
+namespace pelorin {
+
+class MainWindow {
+public:
+    struct Options {
+        // Folder of the data files ("Data.ini", "config.txt", "tp", "yinxiao");
+        // the program passes its own directory, tests a folder of their own.
+        std::wstring programDirectory;
+        // Post WM_QUIT when the window is destroyed (the program's main window).
+        bool quitOnDestroy = true;
+    };
+
+    // Loads the window: creates it and its controls, runs the created event
+    // (OnMainWindowCreated) and shows it. Null if the window cannot be made.
+    static std::unique_ptr<MainWindow> Load(HINSTANCE instance, Options options);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    HWND Control(ControlId id) const;
+    const std::wstring& ProgramDirectory() const { return options_.programDirectory; }
+    // A data file beside the program: ProgramDirectory() + "\" + name.
+    std::wstring DataFile(const std::wstring& name) const;
+
+    // Non-visual components of the layout.
+    runtime::FileDialog& SlotDialog(int slot) { return slotDialogs_.at(static_cast<size_t>(slot - 1)); }
+    runtime::FileDialog& AddSongDialog() { return addSongDialog_; }
+    SystemVolume& Volume() { return systemVolume_; }
+    runtime::ListView MusicList() const { return runtime::ListView(Control(kMusicList)); }
+
+    std::wstring ControlText(ControlId id) const;
+    void SetControlText(ControlId id, const std::wstring& text);
+    bool IsChecked(ControlId id) const;
+
+    // Window state the handlers change.
+    void SetTopmost(bool topmost);
+    bool IsTopmost() const;
+    int Height() const;
+    void SetHeight(int height);
+
+    // Flips between collapsed (271) and expanded (537); other heights stay.
+    void ToggleExpanded();
+
+private:
+    explicit MainWindow(Options options);
+    bool CreateControls(HINSTANCE instance);
+    void OnMainWindowCreated();
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    void OnCommand(int id, int code);
+    void OnNotify(const NMHDR& header);
+    void OnHScroll(HWND control);
+    bool OnSetCursor(HWND over, int hitTest);
+    void OnDestroy();
+
+    static LRESULT CALLBACK ForwardingGroupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK SlotButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+    Options options_;
+    HWND hwnd_ = nullptr;
+    std::map<ControlId, HWND> controls_;
+    UniqueFont font_;
+    UniqueCursor cursor_;
+    std::array<runtime::FileDialog, 4> slotDialogs_;
+    runtime::FileDialog addSongDialog_;
+    SystemVolume systemVolume_;
+};
+
+}  // namespace pelorin
