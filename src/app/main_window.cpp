@@ -241,7 +241,17 @@ LRESULT CALLBACK MainWindow::ForwardingGroupProc(HWND hwnd, UINT msg, WPARAM wp,
         case WM_VSCROLL:
         case WM_DRAWITEM:
         case WM_MEASUREITEM:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
             return ::SendMessageW(::GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
+        case WM_ERASEBKGND: {
+            // Children ask their parent to paint what lies behind them.
+            RECT r{};
+            ::GetClientRect(hwnd, &r);
+            ::FillRect(reinterpret_cast<HDC>(wp), &r, ::GetSysColorBrush(COLOR_BTNFACE));
+            return TRUE;
+        }
     }
     return CallKeptProc(hwnd, msg, wp, lp);
 }
