@@ -83,6 +83,13 @@ bool GxBitmap::CreateFromResource(HINSTANCE instance, const std::wstring& resour
     return AttachCreated(bitmap, ok);
 }
 
+bool GxBitmap::CreateFromResource(HINSTANCE instance, int resourceId) {
+    Clear();
+    GpBitmap* bitmap = nullptr;
+    const bool ok = GxCall(GdipCreateBitmapFromResource, instance, MAKEINTRESOURCEW(resourceId), &bitmap);
+    return AttachCreated(bitmap, ok);
+}
+
 UniqueBitmap GxBitmap::GetHBITMAP(GxArgb background) const {
     HBITMAP bitmap = nullptr;
     if (!GxCall(GdipCreateHBITMAPFromBitmap, NativeBitmap(), &bitmap, background)) return UniqueBitmap();

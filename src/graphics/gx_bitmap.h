@@ -30,6 +30,8 @@ public:
     bool CreateFromHBITMAP(HBITMAP bitmap, HPALETTE palette = nullptr);
     bool CreateFromHICON(HICON icon);
     bool CreateFromResource(HINSTANCE instance, const std::wstring& resourceName);
+    // The same for a resource known by its number.
+    bool CreateFromResource(HINSTANCE instance, int resourceId);
     // A new GDI bitmap of this bitmap's pixels over `background`; empty on failure.
     UniqueBitmap GetHBITMAP(GxArgb background = 0) const;
     UniqueIcon GetHICON() const;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "graphics/gx_guid.h"
+#include "graphics/gx_wine_stubs.h"
 
 namespace pelorin {
 
@@ -48,6 +49,7 @@ bool GxEffect::SetParameters(const Bytes& parameters) {
 }
 
 Bytes GxEffect::GetParameters() const {
+    if (GxSkipUnimplementedStub("GdipGetEffectParameterSize")) return {};
     const UINT size = GxGet<UINT>(GdipGetEffectParameterSize, NativeEffect());
     if (gxLastStatus != Ok || size == 0) return {};
     Bytes parameters(size);

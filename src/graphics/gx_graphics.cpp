@@ -12,6 +12,7 @@
 #include "graphics/gx_string_format.h"
 #include "graphics/gx_text.h"
 #include "graphics/gx_transform_at.h"
+#include "graphics/gx_wine_stubs.h"
 
 namespace pelorin {
 
@@ -552,6 +553,7 @@ bool GxGraphics::EnumerateMetafileDestPointI(const GxImage& metafile, const GxPo
 bool GxGraphics::EnumerateMetafileDestPoints(const GxImage& metafile, const std::vector<GxPointF>& destination,
                                              EnumerateMetafileProc callback, void* callbackData,
                                              const GxImageAttributes* attributes) {
+    if (GxSkipUnimplementedStub("GdipEnumerateMetafileDestPoints")) return false;
     return GxCall(GdipEnumerateMetafileDestPoints, NativeGraphics(), MetafileOf(metafile), destination.data(),
                   CountOf(destination), callback, callbackData, AttributesOf(attributes));
 }
@@ -559,6 +561,7 @@ bool GxGraphics::EnumerateMetafileDestPoints(const GxImage& metafile, const std:
 bool GxGraphics::EnumerateMetafileDestPointsI(const GxImage& metafile, const std::vector<GxPoint>& destination,
                                               EnumerateMetafileProc callback, void* callbackData,
                                               const GxImageAttributes* attributes) {
+    if (GxSkipUnimplementedStub("GdipEnumerateMetafileDestPointsI")) return false;
     return GxCall(GdipEnumerateMetafileDestPointsI, NativeGraphics(), MetafileOf(metafile), destination.data(),
                   CountOf(destination), callback, callbackData, AttributesOf(attributes));
 }
@@ -581,6 +584,7 @@ bool GxGraphics::EnumerateMetafileSrcRectDestPoint(const GxImage& metafile, cons
                                                    const GxRectF& source, Unit sourceUnit,
                                                    EnumerateMetafileProc callback, void* callbackData,
                                                    const GxImageAttributes* attributes) {
+    if (GxSkipUnimplementedStub("GdipEnumerateMetafileSrcRectDestPoint")) return false;
     return GxCall(GdipEnumerateMetafileSrcRectDestPoint, NativeGraphics(), MetafileOf(metafile), destination, source,
                   sourceUnit, callback, callbackData, AttributesOf(attributes));
 }
@@ -589,6 +593,7 @@ bool GxGraphics::EnumerateMetafileSrcRectDestPointI(const GxImage& metafile, con
                                                     const GxRect& source, Unit sourceUnit,
                                                     EnumerateMetafileProc callback, void* callbackData,
                                                     const GxImageAttributes* attributes) {
+    if (GxSkipUnimplementedStub("GdipEnumerateMetafileSrcRectDestPointI")) return false;
     return GxCall(GdipEnumerateMetafileSrcRectDestPointI, NativeGraphics(), MetafileOf(metafile), destination, source,
                   sourceUnit, callback, callbackData, AttributesOf(attributes));
 }
@@ -605,6 +610,7 @@ bool GxGraphics::EnumerateMetafileSrcRectDestPointsI(const GxImage& metafile, co
                                                      const GxRect& source, Unit sourceUnit,
                                                      EnumerateMetafileProc callback, void* callbackData,
                                                      const GxImageAttributes* attributes) {
+    if (GxSkipUnimplementedStub("GdipEnumerateMetafileSrcRectDestPointsI")) return false;
     return GxCall(GdipEnumerateMetafileSrcRectDestPointsI, NativeGraphics(), MetafileOf(metafile), destination.data(),
                   CountOf(destination), source, sourceUnit, callback, callbackData, AttributesOf(attributes));
 }

@@ -7,6 +7,7 @@
 #include "graphics/gx_codecs.h"
 #include "graphics/gx_guid.h"
 #include "graphics/gx_text.h"
+#include "graphics/gx_wine_stubs.h"
 
 namespace pelorin {
 
@@ -66,6 +67,23 @@ std::optional<SaveTarget> PrepareSave(const GxImage& image, const std::optional<
     return target;
 }
 
+// The encoder parameter that starts, extends and ends multi-frame files.
+constexpr const wchar_t* kEncoderSaveFlag = L"{292266FC-AC40-47BF-8CFC-A85B89A655DE}";
+
+// True when the parameters ask the encoder for a multi-frame file.
+bool StartsMultiFrameFile(const std::optional<GxEncoderParameters>& params) {
+    if (!params) return false;
+    for (const GxEncoderParameter& parameter : *params) {
+        if (GuidFromTextOrNull(parameter.guid) != GuidFromTextOrNull(kEncoderSaveFlag)) continue;
+        if (parameter.type != EncoderParameterValueTypeLong || parameter.numberOfValues < 1) continue;
+        const void* value = parameter.value ? parameter.value : parameter.values.data();
+        ULONG flag = 0;
+        if (value && (parameter.value || parameter.values.size() >= sizeof(flag))) std::memcpy(&flag, value, sizeof(flag));
+        if (flag == EncoderValueMultiFrame) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 GxImage::GxImage() noexcept : GxObject(&ReleaseImage) {}
@@ -109,7 +127,23 @@ bool GxImage::SaveToFile(const std::wstring& path, const std::optional<std::wstr
                          const std::optional<GxEncoderParameters>& params) const {
     std::optional<SaveTarget> target = PrepareSave(*this, format, params);
     if (!target) return false;
-    return GxCall(GdipSaveImageToFile, NativeImage(), path.c_str(), &target->encoder, target->Params());
+    // A multi-frame save keeps the file open for the frames added later:
+    // it is written in place.
+    if (StartsMultiFrameFile(params))
+        return GxCall(GdipSaveImageToFile, NativeImage(), path.c_str(), &target->encoder, target->Params());
+    // Written beside the destination first, then renamed over it: a failed
+    // save never leaves a half-written file in place of the old one.
+    const std::wstring partial = path + L".saving";
+    if (!GxCall(GdipSaveImageToFile, NativeImage(), partial.c_str(), &target->encoder, target->Params())) {
+        ::DeleteFileW(partial.c_str());
+        return false;
+    }
+    if (!::MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ::DeleteFileW(partial.c_str());
+        gxLastStatus = Win32Error;
+        return false;
+    }
+    return true;
 }
 
 bool GxImage::SaveToFileW(const Bytes& utf16Path, const std::optional<std::wstring>& format,
@@ -144,6 +178,7 @@ bool GxImage::GetEncoderParameterList(const std::wstring& format, GxEncoderParam
     const UINT size = GxGet<UINT>(GdipGetEncoderParameterListSize, NativeImage(), &*encoder);
     if (gxLastStatus != Ok) return false;
     if (size < sizeof(UINT)) return true;  // nothing to decode
+    if (GxSkipUnimplementedStub("GdipGetEncoderParameterList")) return false;
     std::vector<std::uint64_t> buffer((size + 7) / 8);
     auto* block = reinterpret_cast<EncoderParameters*>(buffer.data());
     if (!GxCall(GdipGetEncoderParameterList, NativeImage(), &*encoder, size, block)) return false;

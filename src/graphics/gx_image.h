@@ -29,7 +29,8 @@ public:
     // An independent copy, attached to `target`.
     bool Clone(GxImage& target) const;
     // `format` defaults to the image's own raw format; no encoder for the
-    // format: false without calling GDI+ (gxLastStatus unchanged).
+    // format: false without calling GDI+ (gxLastStatus unchanged). The file
+    // is written beside `path` and renamed over it once complete.
     bool SaveToFile(const std::wstring& path, const std::optional<std::wstring>& format = std::nullopt,
                     const std::optional<GxEncoderParameters>& params = std::nullopt) const;
     bool SaveToFileW(const Bytes& utf16Path, const std::optional<std::wstring>& format = std::nullopt,

@@ -27,7 +27,19 @@ GpMatrix* MatrixOf(const GxMatrix* matrix) { return matrix ? matrix->NativeMatri
 
 GpGraphics* GraphicsOf(const GxGraphics* graphics) { return graphics ? graphics->NativeGraphics() : nullptr; }
 
-GpStringFormat* FormatOf(const GxStringFormat* format) { return format ? format->NativeFormat() : nullptr; }
+// Without a format GDI+ lays text out with its generic default format; some
+// implementations refuse a null format, so that format is passed explicitly.
+class FormatOrDefault {
+public:
+    explicit FormatOrDefault(const GxStringFormat* format) : format_(format) {
+        if (!format_ && fallback_.GetGenericDefault()) format_ = &fallback_;
+    }
+    GpStringFormat* Get() const { return format_ ? format_->NativeFormat() : nullptr; }
+
+private:
+    GxStringFormat fallback_;
+    const GxStringFormat* format_;
+};
 
 // The record GdipGetPathData fills (the C++ headers only declare it opaquely).
 struct PathDataRecord {
@@ -272,8 +284,9 @@ bool GxPath::AddPath(const GxPath& other, bool connect) {
 
 bool GxPath::AddString(const std::wstring& text, const GxFontFamily& family, float emSize, const GxRectF& layout,
                        int style, const GxStringFormat* format) {
+    const FormatOrDefault layoutFormat(format);
     return GxCall(GdipAddPathString, NativePath(), text.c_str(), ::lstrlenW(text.c_str()), family.NativeFamily(), style,
-                  emSize, &layout, FormatOf(format));
+                  emSize, &layout, layoutFormat.Get());
 }
 
 bool GxPath::AddStringW(const Bytes& utf16Text, const GxFontFamily& family, float emSize, const GxRectF& layout,
@@ -283,8 +296,9 @@ bool GxPath::AddStringW(const Bytes& utf16Text, const GxFontFamily& family, floa
 
 bool GxPath::AddStringI(const std::wstring& text, const GxFontFamily& family, float emSize, const GxRect& layout,
                         int style, const GxStringFormat* format) {
+    const FormatOrDefault layoutFormat(format);
     return GxCall(GdipAddPathStringI, NativePath(), text.c_str(), ::lstrlenW(text.c_str()), family.NativeFamily(),
-                  style, emSize, &layout, FormatOf(format));
+                  style, emSize, &layout, layoutFormat.Get());
 }
 
 bool GxPath::AddStringIW(const Bytes& utf16Text, const GxFontFamily& family, float emSize, const GxRect& layout,

@@ -4,6 +4,7 @@
 #include "graphics/gx_custom_line_cap.h"
 #include "graphics/gx_matrix.h"
 #include "graphics/gx_transform_at.h"
+#include "graphics/gx_wine_stubs.h"
 
 namespace pelorin {
 
@@ -61,7 +62,10 @@ bool GxPen::SetWidth(float width) { return GxCall(GdipSetPenWidth, NativePen(), 
 
 Unit GxPen::GetUnit() const { return GxGet<Unit>(GdipGetPenUnit, NativePen()); }
 
-bool GxPen::SetUnit(Unit unit) { return GxCall(GdipSetPenUnit, NativePen(), unit); }
+bool GxPen::SetUnit(Unit unit) {
+    if (GxSkipUnimplementedStub("GdipSetPenUnit")) return false;
+    return GxCall(GdipSetPenUnit, NativePen(), unit);
+}
 
 bool GxPen::SetLineCap197819(LineCap startCap, LineCap endCap, DashCap dashCap) {
     return GxCall(GdipSetPenLineCap197819, NativePen(), startCap, endCap, dashCap);
