@@ -1,0 +1,313 @@
+#include "app/audio/playback_engine.h"
+
+#include <cstdlib>
+
+namespace pelorin {
+namespace {
+
+LONGLONG Ticks() {
+    LARGE_INTEGER now;
+    ::QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    if (path.empty()) return path;
+    DWORD n = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return path;
+    std::wstring full(n, L'\0');
+    n = ::GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
+    if (n == 0 || n >= full.size()) return path;
+    full.resize(n);
+    return full;
+}
+
+// Frames at the start of a buffer that are quieter than 1% of full scale.
+int LeadingSilence(const std::int16_t* samples, size_t frames, size_t channels) {
+    constexpr int kThreshold = 328;
+    for (size_t i = 0; i < frames * channels; ++i)
+        if (std::abs(static_cast<int>(samples[i])) >= kThreshold) return static_cast<int>(i / channels);
+    return static_cast<int>(frames);
+}
+
+}  // namespace
+
+PlaybackEngine& PlaybackEngine::Instance() {
+    // Never destroyed: the player thread must not be joined during static
+    // destruction. ShutdownPlayback is the orderly end.
+    static PlaybackEngine* engine = new PlaybackEngine();
+    return *engine;
+}
+
+PlaybackEngine::PlaybackEngine()
+    : commandReady_(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+      bufferDone_(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+      cache_([this](const PcmFormat& format) {
+          Command warm{CommandKind::WarmUp};
+          warm.format = format;
+          Post(std::move(warm), false);
+      }) {}
+
+std::wstring PlaybackEngine::KeyOf(const std::wstring& fullPath) {
+    std::wstring key = fullPath;
+    if (!key.empty()) ::CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
+    return key;
+}
+
+void PlaybackEngine::Post(Command command, bool start) {
+    if (start) {
+        std::lock_guard lock(lifecycle_);
+        if (!thread_.joinable()) {
+            running_ = true;
+            thread_ = std::thread([this] { Run(); });
+        }
+    }
+    std::lock_guard lock(queueMutex_);
+    if (!running_) return;
+    queue_.push_back(std::move(command));
+    ++pending_;
+    ::SetEvent(commandReady_.Get());
+}
+
+void PlaybackEngine::Play(const std::wstring& path, int count, LONGLONG entryTicks) {
+    Command play{CommandKind::Play};
+    play.path = FullPath(path);
+    play.key = KeyOf(play.path);
+    play.count = count;
+    play.entryTicks = entryTicks;
+    Post(std::move(play));
+}
+
+void PlaybackEngine::Pause() { Post(Command{CommandKind::Pause}); }
+void PlaybackEngine::Resume() { Post(Command{CommandKind::Resume}); }
+
+void PlaybackEngine::SetVolume(std::uint16_t left, std::uint16_t right) {
+    Command volume{CommandKind::Volume};
+    volume.left = left;
+    volume.right = right;
+    Post(std::move(volume));
+}
+
+void PlaybackEngine::SetMute(bool muted) {
+    Command mute{CommandKind::Mute};
+    mute.muted = muted;
+    Post(std::move(mute));
+}
+
+void PlaybackEngine::Preload(const std::wstring& path) {
+    {
+        // The player thread opens the device as soon as the first sound is
+        // decoded, so the first click does not pay for opening it.
+        std::lock_guard lock(lifecycle_);
+        if (!thread_.joinable()) {
+            running_ = true;
+            thread_ = std::thread([this] { Run(); });
+        }
+    }
+    const std::wstring full = FullPath(path);
+    cache_.Request(KeyOf(full), full);
+}
+
+void PlaybackEngine::Shutdown() {
+    std::lock_guard lock(lifecycle_);
+    cache_.Clear();
+    if (thread_.joinable()) {
+        {
+            std::lock_guard queueLock(queueMutex_);
+            queue_.push_back(Command{CommandKind::Exit});
+            ::SetEvent(commandReady_.Get());
+        }
+        thread_.join();
+    }
+    std::lock_guard queueLock(queueMutex_);
+    running_ = false;
+    queue_.clear();
+    pending_ = 0;
+    volumeLeft_ = volumeRight_ = 0xFFFF;
+    muted_ = false;
+    warmFormat_.reset();
+    std::lock_guard statsLock(statsMutex_);
+    stats_ = PlaybackStats{};
+}
+
+PlaybackStats PlaybackEngine::Stats() {
+    PlaybackStats stats;
+    {
+        std::lock_guard lock(statsMutex_);
+        stats = stats_;
+    }
+    stats.commandsQueued = pending_.load();
+    stats.soundsReady = cache_.ReadyCount();
+    stats.soundsPending = cache_.PendingCount();
+    stats.liveDecoders = Mp3Decoder::LiveCount();
+    stats.liveDevices = WaveDevice::LiveCount();
+    return stats;
+}
+
+void PlaybackEngine::Run() {
+    // Filling the device must win over the user interface and the decoding of presets.
+    ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
+    const HANDLE waits[] = {commandReady_.Get(), bufferDone_.Get()};
+    for (;;) {
+        ::WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+        std::deque<Command> batch;
+        {
+            std::lock_guard lock(queueMutex_);
+            batch.swap(queue_);
+        }
+        for (Command& command : batch) {
+            if (command.kind == CommandKind::Exit) {
+                StopPlayback();
+                device_.reset();
+                return;
+            }
+            Handle(command);
+        }
+        Feed();
+        PublishState();
+        pending_ -= batch.size();
+    }
+}
+
+void PlaybackEngine::Handle(Command& command) {
+    switch (command.kind) {
+        case CommandKind::Play: StartPlayback(command); break;
+        case CommandKind::Pause:
+            if (current_ && !paused_) {
+                device_->Pause();
+                paused_ = true;
+            }
+            break;
+        case CommandKind::Resume:
+            if (current_ && paused_) {
+                device_->Resume();
+                paused_ = false;
+            }
+            break;
+        case CommandKind::Volume:
+            volumeLeft_ = command.left;
+            volumeRight_ = command.right;
+            ApplyVolume();
+            break;
+        case CommandKind::Mute:
+            muted_ = command.muted;
+            ApplyVolume();
+            break;
+        case CommandKind::WarmUp:
+            warmFormat_ = command.format;
+            if (!current_) UseDevice(*warmFormat_);
+            break;
+        case CommandKind::Exit: break;
+    }
+}
+
+void PlaybackEngine::StartPlayback(Command& command) {
+    StopPlayback();
+    {
+        std::lock_guard lock(statsMutex_);
+        ++stats_.playsHandled;
+    }
+    if (command.count == 0) return;
+
+    std::unique_ptr<PcmSource> source;
+    if (std::shared_ptr<const PcmSound> sound = cache_.Find(command.key)) {
+        source = std::make_unique<MemorySource>(std::move(sound));
+    } else if (std::unique_ptr<Mp3Decoder> decoder = Mp3Decoder::Open(command.path)) {
+        source = std::make_unique<DecoderSource>(std::move(decoder));
+    }
+    if (!source || !UseDevice(source->Format())) return;
+
+    current_.emplace();
+    current_->source = std::move(source);
+    current_->passesLeft = command.count > 0 ? command.count : -1;
+    current_->entryTicks = command.entryTicks;
+    Feed();
+}
+
+void PlaybackEngine::StopPlayback() {
+    if (current_ && device_) device_->Stop();
+    current_.reset();
+    paused_ = false;
+}
+
+bool PlaybackEngine::UseDevice(const PcmFormat& format) {
+    if (device_ && device_->Format() == format) return true;
+    device_.reset();
+    device_ = WaveDevice::Open(format, bufferDone_.Get());
+    if (!device_) return false;
+    ApplyVolume();
+    return true;
+}
+
+void PlaybackEngine::ApplyVolume() {
+    if (device_) device_->SetVolume(muted_ ? 0 : volumeLeft_, muted_ ? 0 : volumeRight_);
+}
+
+size_t PlaybackEngine::Fill(std::int16_t* out, size_t frames) {
+    Playback& p = *current_;
+    const size_t channels = static_cast<size_t>(p.source->Format().channels);
+    size_t filled = 0;
+    while (filled < frames && p.passesLeft != 0) {
+        const size_t n = p.source->Read(out + filled * channels, frames - filled);
+        if (n > 0) {
+            filled += n;
+            p.soundThisPass = true;
+            continue;
+        }
+        // The end of one pass through the sound.
+        if (p.passesLeft > 0) --p.passesLeft;
+        if (p.passesLeft == 0) break;
+        if (!p.soundThisPass || !p.source->Rewind()) {
+            p.passesLeft = 0;
+            break;
+        }
+        p.soundThisPass = false;
+    }
+    return filled;
+}
+
+void PlaybackEngine::Feed() {
+    if (!current_ || !device_) return;
+    while (!current_->sourceDone) {
+        const int index = device_->FreeBuffer();
+        if (index < 0) break;
+        std::int16_t* data = device_->BufferData(index);
+        const size_t frames = Fill(data, WaveDevice::kBufferFrames);
+        if (frames == 0) {
+            current_->sourceDone = true;
+            break;
+        }
+        const bool first = !current_->written;
+        const int silence = first ? LeadingSilence(data, frames, device_->Format().BytesPerFrame() / 2) : 0;
+        const LONGLONG before = Ticks();
+        if (!device_->Write(index, frames)) {
+            // The device broke down: drop it; the next play opens a new one.
+            StopPlayback();
+            device_.reset();
+            return;
+        }
+        current_->written = true;
+        if (first) {
+            std::lock_guard lock(statsMutex_);
+            ++stats_.playsStarted;
+            stats_.playEntryTicks = current_->entryTicks;
+            stats_.firstWriteTicks = before;
+            stats_.fromMemory = current_->source->InMemory();
+            stats_.firstBufferLeadingSilence = silence;
+        }
+    }
+    if (current_->sourceDone && device_->Drained()) {
+        current_.reset();
+        paused_ = false;
+        // Back to the presets' format, so the next click finds the device ready.
+        if (warmFormat_) UseDevice(*warmFormat_);
+    }
+}
+
+void PlaybackEngine::PublishState() {
+    std::lock_guard lock(statsMutex_);
+    stats_.state = !current_ ? PlaybackState::Idle : paused_ ? PlaybackState::Paused : PlaybackState::Playing;
+    stats_.deviceFormat = device_ ? std::optional<PcmFormat>(device_->Format()) : std::nullopt;
+}
+
+}  // namespace pelorin

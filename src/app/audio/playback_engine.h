@@ -1,0 +1,98 @@
+#pragma once
+// The player behind playback.h: a thread that owns the output device and the
+// current playback, fed by a queue of commands from any thread.
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "app/audio/pcm_source.h"
+#include "app/audio/playback_diagnostics.h"
+#include "app/audio/sound_cache.h"
+#include "app/audio/wave_device.h"
+#include "base/handle.h"
+
+namespace pelorin {
+
+class PlaybackEngine {
+public:
+    static PlaybackEngine& Instance();
+
+    void Play(const std::wstring& path, int count, LONGLONG entryTicks);
+    void Pause();
+    void Resume();
+    void Preload(const std::wstring& path);
+    void SetVolume(std::uint16_t left, std::uint16_t right);
+    void SetMute(bool muted);
+    void Shutdown();
+
+    PlaybackStats Stats();
+
+private:
+    enum class CommandKind { Play, Pause, Resume, Volume, Mute, WarmUp, Exit };
+    struct Command {
+        explicit Command(CommandKind k) : kind(k) {}
+        CommandKind kind;
+        std::wstring path;
+        std::wstring key;
+        int count = 1;
+        LONGLONG entryTicks = 0;
+        std::uint16_t left = 0, right = 0;
+        bool muted = false;
+        PcmFormat format;
+    };
+    struct Playback {
+        std::unique_ptr<PcmSource> source;
+        int passesLeft = 1;  // negative: endless
+        bool soundThisPass = false;
+        bool sourceDone = false;
+        bool written = false;
+        LONGLONG entryTicks = 0;
+    };
+
+    PlaybackEngine();
+    // Queues a command, starting the thread when `start` (or only when running).
+    void Post(Command command, bool start = true);
+    void Run();
+    void Handle(Command& command);
+    void StartPlayback(Command& command);
+    void StopPlayback();
+    bool UseDevice(const PcmFormat& format);
+    void ApplyVolume();
+    // Keeps the device's buffers full; ends the playback once it has all been played.
+    void Feed();
+    size_t Fill(std::int16_t* out, size_t frames);
+    void PublishState();
+
+    static std::wstring KeyOf(const std::wstring& path);
+
+    std::mutex lifecycle_;  // serialises starting and stopping the thread
+    std::mutex queueMutex_;
+    std::deque<Command> queue_;
+    bool running_ = false;                  // commands are accepted (guarded by queueMutex_)
+    std::atomic<std::uint64_t> pending_{0};  // commands posted, not handled yet
+    UniqueKernelHandle commandReady_;
+    UniqueKernelHandle bufferDone_;
+    std::thread thread_;
+    SoundCache cache_;
+
+    // Owned by the player thread.
+    std::unique_ptr<WaveDevice> device_;
+    std::optional<Playback> current_;
+    bool paused_ = false;
+    std::uint16_t volumeLeft_ = 0xFFFF, volumeRight_ = 0xFFFF;
+    bool muted_ = false;
+    std::optional<PcmFormat> warmFormat_;  // the format of preloaded sounds
+
+    std::mutex statsMutex_;
+    PlaybackStats stats_;
+};
+
+}  // namespace pelorin
