@@ -109,8 +109,9 @@ BOX = (1.0, 1.0, 14.0, 14.0)  # the box of every cell; its centre is (7.5, 7.5)
 def box_cell(fill, border):
     canvas = Canvas(CELL_W, CELL_H)
     x0, y0, x1, y1 = BOX
-    canvas.paint(rounded_rect(x0, y0, x1, y1, 2.5), border)
-    canvas.paint(rounded_rect(x0 + 1, y0 + 1, x1 - 1, y1 - 1, 1.5), fill)
+    inner = rounded_rect(x0 + 1, y0 + 1, x1 - 1, y1 - 1, 1.5)
+    canvas.paint(difference(rounded_rect(x0, y0, x1, y1, 2.5), inner), border)
+    canvas.paint(inner, fill)
     return canvas
 
 
