@@ -165,9 +165,7 @@ bool GxBitmap::RotateToNew(float angle, GxBitmap& target, std::optional<GxArgb> 
     if (!graphics.CreateFromImage(rotated)) return false;
     if (background) {
         GxSolidBrush brush;
-        if (!brush.Create(*background) ||
-            !graphics.FillRectangleI(brush, 0, 0, newWidth, newHeight))
-            return false;
+        if (!brush.Create(*background) || !graphics.FillRectangleI(brush, 0, 0, newWidth, newHeight)) return false;
     }
     if (interpolation && !graphics.SetInterpolationMode(*interpolation)) return false;
     // Source centre to the origin, rotate, origin to the new centre.

@@ -32,9 +32,7 @@ bool GxSolidBrush::Create(GxArgb color) {
     return true;
 }
 
-bool GxSolidBrush::SetColor(GxArgb color) {
-    return GxCall(GdipSetSolidFillColor, Native<GpSolidFill>(), color);
-}
+bool GxSolidBrush::SetColor(GxArgb color) { return GxCall(GdipSetSolidFillColor, Native<GpSolidFill>(), color); }
 
 GxArgb GxSolidBrush::GetColor() const { return GxGet<ARGB>(GdipGetSolidFillColor, Native<GpSolidFill>()); }
 

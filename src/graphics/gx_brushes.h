@@ -54,10 +54,10 @@ public:
                         Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
     bool CreateFromRectI(const GxRect& rect, GxArgb color1, GxArgb color2, Gdiplus::LinearGradientMode mode,
                          Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
-    bool CreateFromRectWithAngle(const GxRectF& rect, GxArgb color1, GxArgb color2, float angle,
-                                 bool isAngleScalable, Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
-    bool CreateFromRectWithAngleI(const GxRect& rect, GxArgb color1, GxArgb color2, float angle,
-                                  bool isAngleScalable, Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
+    bool CreateFromRectWithAngle(const GxRectF& rect, GxArgb color1, GxArgb color2, float angle, bool isAngleScalable,
+                                 Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
+    bool CreateFromRectWithAngleI(const GxRect& rect, GxArgb color1, GxArgb color2, float angle, bool isAngleScalable,
+                                  Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
     // {start colour, end colour}; zeros on failure.
     std::array<GxArgb, 2> GetColors() const;
     bool SetColors(GxArgb color1, GxArgb color2);

@@ -82,9 +82,7 @@ int GxFontFamily::GetCellAscent(int style) const { return GxGet<UINT16>(GdipGetC
 
 int GxFontFamily::GetCellDescent(int style) const { return GxGet<UINT16>(GdipGetCellDescent, NativeFamily(), style); }
 
-int GxFontFamily::GetLineSpacing(int style) const {
-    return GxGet<UINT16>(GdipGetLineSpacing, NativeFamily(), style);
-}
+int GxFontFamily::GetLineSpacing(int style) const { return GxGet<UINT16>(GdipGetLineSpacing, NativeFamily(), style); }
 
 GxFontCollection::GxFontCollection() noexcept : GxObject(nullptr) {}
 

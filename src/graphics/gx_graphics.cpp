@@ -55,7 +55,8 @@ bool GxGraphics::CreateFromHWND(HWND window, bool useIcm) {
 bool GxGraphics::CreateFromHDC(HDC dc, std::optional<HANDLE> device) {
     GxObject::Clear();
     GpGraphics* graphics = nullptr;
-    const bool ok = device ? GxCall(GdipCreateFromHDC2, dc, *device, &graphics) : GxCall(GdipCreateFromHDC, dc, &graphics);
+    const bool ok =
+        device ? GxCall(GdipCreateFromHDC2, dc, *device, &graphics) : GxCall(GdipCreateFromHDC, dc, &graphics);
     if (!ok) return false;
     SetNativeHandle(graphics);
     return true;
@@ -388,8 +389,8 @@ bool GxGraphics::FillClosedCurveI(const GxBrush& brush, const std::vector<GxPoin
 
 bool GxGraphics::FillClosedCurve2I(const GxBrush& brush, const std::vector<GxPoint>& points, float tension,
                                    FillMode fillMode) {
-    return GxCall(GdipFillClosedCurve2I, NativeGraphics(), brush.NativeBrush(), points.data(), CountOf(points),
-                  tension, fillMode);
+    return GxCall(GdipFillClosedCurve2I, NativeGraphics(), brush.NativeBrush(), points.data(), CountOf(points), tension,
+                  fillMode);
 }
 
 bool GxGraphics::FillRegion(const GxBrush& brush, const GxRegion& region) {
@@ -433,8 +434,8 @@ bool GxGraphics::MeasureCharacterRanges(const std::wstring& text, const GxFont& 
         if (!region.Create()) return false;
         natives.push_back(region.NativeRegion());
     }
-    if (!GxCall(GdipMeasureCharacterRanges, NativeGraphics(), text.c_str(), ::lstrlenW(text.c_str()),
-                font.NativeFont(), layout, format.NativeFormat(), regionCount, natives.data()))
+    if (!GxCall(GdipMeasureCharacterRanges, NativeGraphics(), text.c_str(), ::lstrlenW(text.c_str()), font.NativeFont(),
+                layout, format.NativeFormat(), regionCount, natives.data()))
         return false;
     regions = std::move(made);
     return true;
@@ -485,8 +486,8 @@ bool GxGraphics::DrawImageRect(const GxImage& image, float x, float y, float wid
 bool GxGraphics::DrawImageRectI(const GxImage& image, int x, int y, int width, int height, Unit unit) {
     const int sourceWidth = image.GetWidth();
     const int sourceHeight = image.GetHeight();
-    return GxCall(GdipDrawImageRectRectI, NativeGraphics(), image.NativeImage(), x, y, width, height, 0, 0,
-                  sourceWidth, sourceHeight, unit, nullptr, nullptr, nullptr);
+    return GxCall(GdipDrawImageRectRectI, NativeGraphics(), image.NativeImage(), x, y, width, height, 0, 0, sourceWidth,
+                  sourceHeight, unit, nullptr, nullptr, nullptr);
 }
 
 bool GxGraphics::DrawImagePoints(const GxImage& image, const std::array<GxPointF, 3>& destination) {
@@ -499,14 +500,14 @@ bool GxGraphics::DrawImagePointsI(const GxImage& image, const std::array<GxPoint
 
 bool GxGraphics::DrawImagePointRect(const GxImage& image, float x, float y, float srcX, float srcY, float srcWidth,
                                     float srcHeight, Unit unit) {
-    return GxCall(GdipDrawImagePointRect, NativeGraphics(), image.NativeImage(), x, y, srcX, srcY, srcWidth,
-                  srcHeight, unit);
+    return GxCall(GdipDrawImagePointRect, NativeGraphics(), image.NativeImage(), x, y, srcX, srcY, srcWidth, srcHeight,
+                  unit);
 }
 
 bool GxGraphics::DrawImagePointRectI(const GxImage& image, int x, int y, int srcX, int srcY, int srcWidth,
                                      int srcHeight, Unit unit) {
-    return GxCall(GdipDrawImagePointRectI, NativeGraphics(), image.NativeImage(), x, y, srcX, srcY, srcWidth,
-                  srcHeight, unit);
+    return GxCall(GdipDrawImagePointRectI, NativeGraphics(), image.NativeImage(), x, y, srcX, srcY, srcWidth, srcHeight,
+                  unit);
 }
 
 bool GxGraphics::DrawImageRectRect(const GxImage& image, float x, float y, float width, float height, float srcX,
@@ -672,17 +673,13 @@ GxRectF GxGraphics::GetClipBounds() const { return GxGet<GxRectF>(GdipGetClipBou
 
 GxRect GxGraphics::GetClipBoundsI() const { return GxGet<GxRect>(GdipGetClipBoundsI, NativeGraphics()); }
 
-GxRectF GxGraphics::GetVisibleClipBounds() const {
-    return GxGet<GxRectF>(GdipGetVisibleClipBounds, NativeGraphics());
-}
+GxRectF GxGraphics::GetVisibleClipBounds() const { return GxGet<GxRectF>(GdipGetVisibleClipBounds, NativeGraphics()); }
 
 GxRect GxGraphics::GetVisibleClipBoundsI() const { return GxGet<GxRect>(GdipGetVisibleClipBoundsI, NativeGraphics()); }
 
 bool GxGraphics::IsClipEmpty() const { return GxGet<BOOL>(GdipIsClipEmpty, NativeGraphics()) != FALSE; }
 
-bool GxGraphics::IsVisibleClipEmpty() const {
-    return GxGet<BOOL>(GdipIsVisibleClipEmpty, NativeGraphics()) != FALSE;
-}
+bool GxGraphics::IsVisibleClipEmpty() const { return GxGet<BOOL>(GdipIsVisibleClipEmpty, NativeGraphics()) != FALSE; }
 
 bool GxGraphics::IsVisiblePoint(float x, float y) const {
     return GxGet<BOOL>(GdipIsVisiblePoint, NativeGraphics(), x, y) != FALSE;

@@ -121,8 +121,7 @@ public:
                       Gdiplus::FillMode fillMode = Gdiplus::FillModeAlternate);
     bool FillEllipse(const GxBrush& brush, float x, float y, float width, float height);
     bool FillEllipseI(const GxBrush& brush, int x, int y, int width, int height);
-    bool FillPie(const GxBrush& brush, float x, float y, float width, float height, float startAngle,
-                 float sweepAngle);
+    bool FillPie(const GxBrush& brush, float x, float y, float width, float height, float startAngle, float sweepAngle);
     bool FillPieI(const GxBrush& brush, int x, int y, int width, int height, float startAngle, float sweepAngle);
     bool FillPath(const GxBrush& brush, const GxPath& path);
     bool FillClosedCurve(const GxBrush& brush, const std::vector<GxPointF>& points);
@@ -139,8 +138,8 @@ public:
                      const GxStringFormat& format);
     bool MeasureString(const std::wstring& text, const GxFont& font, const GxRectF& layout,
                        const GxStringFormat& format, GxRectF& bounds) const;
-    bool MeasureStringW(const Bytes& utf16Text, const GxFont& font, const GxRectF& layout,
-                        const GxStringFormat& format, GxRectF& bounds) const;
+    bool MeasureStringW(const Bytes& utf16Text, const GxFont& font, const GxRectF& layout, const GxStringFormat& format,
+                        GxRectF& bounds) const;
     // One region per measurable character range of `format`; `regionCount`
     // below 1 fails with InvalidParameter without calling GDI+.
     bool MeasureCharacterRanges(const std::wstring& text, const GxFont& font, const GxRectF& layout,
@@ -171,8 +170,8 @@ public:
     bool DrawImageRectRect(const GxImage& image, float x, float y, float width, float height, float srcX, float srcY,
                            float srcWidth, float srcHeight, Gdiplus::Unit unit = Gdiplus::UnitPixel,
                            const GxImageAttributes* attributes = nullptr);
-    bool DrawImageRectRectI(const GxImage& image, int x, int y, int width, int height, int srcX, int srcY,
-                            int srcWidth, int srcHeight, Gdiplus::Unit unit = Gdiplus::UnitPixel,
+    bool DrawImageRectRectI(const GxImage& image, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
+                            int srcHeight, Gdiplus::Unit unit = Gdiplus::UnitPixel,
                             const GxImageAttributes* attributes = nullptr);
     bool DrawImagePointsRect(const GxImage& image, const std::array<GxPointF, 3>& destination, float srcX, float srcY,
                              float srcWidth, float srcHeight, Gdiplus::Unit unit = Gdiplus::UnitPixel,
@@ -199,10 +198,9 @@ public:
     bool EnumerateMetafileDestRectI(const GxImage& metafile, const GxRect& destination,
                                     Gdiplus::EnumerateMetafileProc callback, void* callbackData = nullptr,
                                     const GxImageAttributes* attributes = nullptr);
-    bool EnumerateMetafileSrcRectDestPoint(const GxImage& metafile, const GxPointF& destination,
-                                           const GxRectF& source, Gdiplus::Unit sourceUnit,
-                                           Gdiplus::EnumerateMetafileProc callback, void* callbackData = nullptr,
-                                           const GxImageAttributes* attributes = nullptr);
+    bool EnumerateMetafileSrcRectDestPoint(const GxImage& metafile, const GxPointF& destination, const GxRectF& source,
+                                           Gdiplus::Unit sourceUnit, Gdiplus::EnumerateMetafileProc callback,
+                                           void* callbackData = nullptr, const GxImageAttributes* attributes = nullptr);
     bool EnumerateMetafileSrcRectDestPointI(const GxImage& metafile, const GxPoint& destination, const GxRect& source,
                                             Gdiplus::Unit sourceUnit, Gdiplus::EnumerateMetafileProc callback,
                                             void* callbackData = nullptr,
@@ -215,14 +213,12 @@ public:
                                              const GxRect& source, Gdiplus::Unit sourceUnit,
                                              Gdiplus::EnumerateMetafileProc callback, void* callbackData = nullptr,
                                              const GxImageAttributes* attributes = nullptr);
-    bool EnumerateMetafileSrcRectDestRect(const GxImage& metafile, const GxRectF& destination,
-                                          const GxRectF& source, Gdiplus::Unit sourceUnit,
-                                          Gdiplus::EnumerateMetafileProc callback, void* callbackData = nullptr,
-                                          const GxImageAttributes* attributes = nullptr);
+    bool EnumerateMetafileSrcRectDestRect(const GxImage& metafile, const GxRectF& destination, const GxRectF& source,
+                                          Gdiplus::Unit sourceUnit, Gdiplus::EnumerateMetafileProc callback,
+                                          void* callbackData = nullptr, const GxImageAttributes* attributes = nullptr);
     bool EnumerateMetafileSrcRectDestRectI(const GxImage& metafile, const GxRect& destination, const GxRect& source,
                                            Gdiplus::Unit sourceUnit, Gdiplus::EnumerateMetafileProc callback,
-                                           void* callbackData = nullptr,
-                                           const GxImageAttributes* attributes = nullptr);
+                                           void* callbackData = nullptr, const GxImageAttributes* attributes = nullptr);
     bool SetClipGraphics(const GxGraphics& source, Gdiplus::CombineMode mode = Gdiplus::CombineModeReplace);
     bool SetClipPath(const GxPath& path, Gdiplus::CombineMode mode = Gdiplus::CombineModeReplace);
     bool SetClipRect(float x, float y, float width, float height,

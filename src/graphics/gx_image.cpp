@@ -18,7 +18,6 @@ namespace {
 
 void ReleaseImage(void* image) noexcept { GdipDisposeImage(static_cast<GpImage*>(image)); }
 
-
 // Bytes per value of each EncoderParameterValueType (index = type).
 constexpr std::size_t kEncoderValueSizes[] = {0, 1, 1, 2, 4, 8, 8, 1, 16, sizeof(void*)};
 
@@ -78,7 +77,8 @@ bool StartsMultiFrameFile(const std::optional<GxEncoderParameters>& params) {
         if (parameter.type != EncoderParameterValueTypeLong || parameter.numberOfValues < 1) continue;
         const void* value = parameter.value ? parameter.value : parameter.values.data();
         ULONG flag = 0;
-        if (value && (parameter.value || parameter.values.size() >= sizeof(flag))) std::memcpy(&flag, value, sizeof(flag));
+        if (value && (parameter.value || parameter.values.size() >= sizeof(flag)))
+            std::memcpy(&flag, value, sizeof(flag));
         if (flag == EncoderValueMultiFrame) return true;
     }
     return false;

@@ -24,9 +24,7 @@ public:
     bool ClearColorKeys(Gdiplus::ColorAdjustType type = Gdiplus::ColorAdjustTypeDefault);
     bool SetWrapMode(Gdiplus::WrapMode wrapMode, GxArgb color = 0, bool clamp = false);
 
-    Gdiplus::GpImageAttributes* NativeAttributes() const noexcept {
-        return Native<Gdiplus::GpImageAttributes>();
-    }
+    Gdiplus::GpImageAttributes* NativeAttributes() const noexcept { return Native<Gdiplus::GpImageAttributes>(); }
 };
 
 }  // namespace pelorin

@@ -10,9 +10,7 @@ using namespace Gdiplus::DllExports;
 
 namespace {
 
-GpLineGradient* Line(const GxLinearGradientBrush& brush) {
-    return static_cast<GpLineGradient*>(brush.NativeBrush());
-}
+GpLineGradient* Line(const GxLinearGradientBrush& brush) { return static_cast<GpLineGradient*>(brush.NativeBrush()); }
 
 }  // namespace
 
@@ -34,8 +32,8 @@ bool GxLinearGradientBrush::CreateI(const GxPoint& point1, const GxPoint& point2
     return true;
 }
 
-bool GxLinearGradientBrush::CreateFromRect(const GxRectF& rect, GxArgb color1, GxArgb color2,
-                                           LinearGradientMode mode, WrapMode wrapMode) {
+bool GxLinearGradientBrush::CreateFromRect(const GxRectF& rect, GxArgb color1, GxArgb color2, LinearGradientMode mode,
+                                           WrapMode wrapMode) {
     Clear();
     GpLineGradient* brush = nullptr;
     if (!GxCall(GdipCreateLineBrushFromRect, &rect, color1, color2, mode, wrapMode, &brush)) return false;
@@ -43,8 +41,8 @@ bool GxLinearGradientBrush::CreateFromRect(const GxRectF& rect, GxArgb color1, G
     return true;
 }
 
-bool GxLinearGradientBrush::CreateFromRectI(const GxRect& rect, GxArgb color1, GxArgb color2,
-                                            LinearGradientMode mode, WrapMode wrapMode) {
+bool GxLinearGradientBrush::CreateFromRectI(const GxRect& rect, GxArgb color1, GxArgb color2, LinearGradientMode mode,
+                                            WrapMode wrapMode) {
     Clear();
     GpLineGradient* brush = nullptr;
     if (!GxCall(GdipCreateLineBrushFromRectI, &rect, color1, color2, mode, wrapMode, &brush)) return false;

@@ -127,9 +127,7 @@ bool GxPath::GetData(std::vector<GxPointF>& points, std::vector<BYTE>& types) co
 
 bool GxPath::GetTypes(std::vector<BYTE>& out) const { return ReadPathArray(NativePath(), GdipGetPathTypes, out); }
 
-bool GxPath::GetPoints(std::vector<GxPointF>& out) const {
-    return ReadPathArray(NativePath(), GdipGetPathPoints, out);
-}
+bool GxPath::GetPoints(std::vector<GxPointF>& out) const { return ReadPathArray(NativePath(), GdipGetPathPoints, out); }
 
 bool GxPath::GetPointsI(std::vector<GxPoint>& out) const {
     return ReadPathArray(NativePath(), GdipGetPathPointsI, out);
@@ -306,7 +304,9 @@ bool GxPath::AddStringIW(const Bytes& utf16Text, const GxFontFamily& family, flo
     return AddStringI(GxWideFromBytes(utf16Text), family, emSize, layout, style, format);
 }
 
-bool GxPath::Transform(const GxMatrix& matrix) { return GxCall(GdipTransformPath, NativePath(), matrix.NativeMatrix()); }
+bool GxPath::Transform(const GxMatrix& matrix) {
+    return GxCall(GdipTransformPath, NativePath(), matrix.NativeMatrix());
+}
 
 bool GxPath::Flatten(const GxMatrix* matrix, float flatness) {
     return GxCall(GdipFlattenPath, NativePath(), MatrixOf(matrix), flatness);

@@ -92,9 +92,8 @@ public:
     bool Flatten(const GxMatrix* matrix = nullptr, float flatness = 0.25f);
     bool Widen(const GxPen& pen, const GxMatrix* matrix = nullptr, float flatness = 0.25f);
     bool WindingModeOutline(const GxMatrix* matrix = nullptr, float flatness = 0.25f);
-    bool Warp(const GxMatrix* matrix, const std::vector<GxPointF>& destination, float srcX, float srcY,
-              float srcWidth, float srcHeight, Gdiplus::WarpMode mode = Gdiplus::WarpModePerspective,
-              float flatness = 0.25f);
+    bool Warp(const GxMatrix* matrix, const std::vector<GxPointF>& destination, float srcX, float srcY, float srcWidth,
+              float srcHeight, Gdiplus::WarpMode mode = Gdiplus::WarpModePerspective, float flatness = 0.25f);
     int GetPointCount() const;
     GxRectF GetWorldBounds(const GxMatrix* matrix = nullptr, const GxPen* pen = nullptr) const;
     GxRect GetWorldBoundsI(const GxMatrix* matrix = nullptr, const GxPen* pen = nullptr) const;

@@ -13,17 +13,14 @@ using namespace Gdiplus::DllExports;
 
 namespace {
 
-GpPathGradient* Gradient(const GxPathGradientBrush& brush) {
-    return static_cast<GpPathGradient*>(brush.NativeBrush());
-}
+GpPathGradient* Gradient(const GxPathGradientBrush& brush) { return static_cast<GpPathGradient*>(brush.NativeBrush()); }
 
 }  // namespace
 
 bool GxPathGradientBrush::Create(const std::vector<GxPointF>& points, WrapMode wrapMode) {
     Clear();
     GpPathGradient* brush = nullptr;
-    if (!GxCall(GdipCreatePathGradient, points.data(), static_cast<INT>(points.size()), wrapMode, &brush))
-        return false;
+    if (!GxCall(GdipCreatePathGradient, points.data(), static_cast<INT>(points.size()), wrapMode, &brush)) return false;
     SetNativeHandle(brush);
     return true;
 }
@@ -170,8 +167,7 @@ bool GxPathGradientBrush::SetWrapMode(WrapMode wrapMode) {
 
 bool GxPathGradientBrush::GetTransform(GxMatrix& target) const {
     GxMatrix matrix;
-    if (!matrix.Create() || !GxCall(GdipGetPathGradientTransform, Gradient(*this), matrix.NativeMatrix()))
-        return false;
+    if (!matrix.Create() || !GxCall(GdipGetPathGradientTransform, Gradient(*this), matrix.NativeMatrix())) return false;
     target = std::move(matrix);
     return true;
 }

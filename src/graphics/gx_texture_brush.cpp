@@ -43,8 +43,8 @@ bool GxTextureBrush::Create2I(const GxImage& image, WrapMode wrapMode, int x, in
     return true;
 }
 
-bool GxTextureBrush::CreateIA(const GxImage& image, const GxImageAttributes* attributes, float x, float y,
-                              float width, float height) {
+bool GxTextureBrush::CreateIA(const GxImage& image, const GxImageAttributes* attributes, float x, float y, float width,
+                              float height) {
     Clear();
     GpTexture* brush = nullptr;
     if (!GxCall(GdipCreateTextureIA, image.NativeImage(), AttributesOf(attributes), x, y, width, height, &brush))
@@ -104,9 +104,7 @@ bool GxTextureBrush::RotateTransformAt(float angle, const GxPointF& centre, Matr
 
 WrapMode GxTextureBrush::GetWrapMode() const { return GxGet<WrapMode>(GdipGetTextureWrapMode, Texture(*this)); }
 
-bool GxTextureBrush::SetWrapMode(WrapMode wrapMode) {
-    return GxCall(GdipSetTextureWrapMode, Texture(*this), wrapMode);
-}
+bool GxTextureBrush::SetWrapMode(WrapMode wrapMode) { return GxCall(GdipSetTextureWrapMode, Texture(*this), wrapMode); }
 
 bool GxTextureBrush::GetImage(GxImage& target) const {
     GpImage* image = nullptr;

@@ -11,10 +11,14 @@ namespace {
 
 // Entry points that Wine (8.0) exports as unimplemented stubs.
 constexpr const char* kWineStubs[] = {
-    "GdipEnumerateMetafileDestPoints",       "GdipEnumerateMetafileDestPointsI",
-    "GdipEnumerateMetafileSrcRectDestPoint", "GdipEnumerateMetafileSrcRectDestPointI",
-    "GdipEnumerateMetafileSrcRectDestPointsI", "GdipGetEffectParameterSize",
-    "GdipGetEffectParameters",               "GdipGetEncoderParameterList",
+    "GdipEnumerateMetafileDestPoints",
+    "GdipEnumerateMetafileDestPointsI",
+    "GdipEnumerateMetafileSrcRectDestPoint",
+    "GdipEnumerateMetafileSrcRectDestPointI",
+    "GdipEnumerateMetafileSrcRectDestPointsI",
+    "GdipGetEffectParameterSize",
+    "GdipGetEffectParameters",
+    "GdipGetEncoderParameterList",
     "GdipSetPenUnit",
 };
 

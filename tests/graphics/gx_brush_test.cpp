@@ -47,8 +47,8 @@ TEST(GxBrush, HorizontalGradientAtBothEndsAndInTheMiddle) {
 TEST(GxBrush, VerticalGradientFromARectangle) {
     Canvas canvas(4, 101, kBlack);
     GxLinearGradientBrush brush;
-    ASSERT_TRUE(brush.CreateFromRect(GxRectF(0, 0, 4, 101), kWhite, 0xFF000000 | 0x00204060,
-                                     LinearGradientModeVertical));
+    ASSERT_TRUE(
+        brush.CreateFromRect(GxRectF(0, 0, 4, 101), kWhite, 0xFF000000 | 0x00204060, LinearGradientModeVertical));
     ASSERT_TRUE(canvas.graphics.FillRectangle(brush, 0, 0, 4, 101));
     canvas.Done();
     EXPECT_TRUE(PixelNear(canvas.bitmap, 2, 0, kWhite, 6));

@@ -98,8 +98,8 @@ TEST(GxImage, SaveToBytesAsPngDecodesToTheSamePixels) {
 
 TEST(GxImage, SaveToBytesWithAnUnknownFormatIsEmptyAndLeavesTheStatus) {
     const GxBitmap sample = MakeSample();
-    for (const wchar_t* format : {L"{00000000-1111-2222-3333-444444444444}", L"not a guid",
-                                  L"{b96b3caf-0728-11d3-9d7b-0000f81ef32e}"}) {
+    for (const wchar_t* format :
+         {L"{00000000-1111-2222-3333-444444444444}", L"not a guid", L"{b96b3caf-0728-11d3-9d7b-0000f81ef32e}"}) {
         gxLastStatus = 1234;
         EXPECT_TRUE(sample.SaveToBytes(std::wstring(format)).empty()) << format;
         EXPECT_EQ(gxLastStatus, 1234) << format;

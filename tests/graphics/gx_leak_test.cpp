@@ -23,8 +23,7 @@ using namespace Gdiplus;
 SIZE_T PrivateBytes() {
     SIZE_T total = 0;
     MEMORY_BASIC_INFORMATION region{};
-    for (const char* address = nullptr;
-         ::VirtualQuery(address, &region, sizeof(region)) == sizeof(region);
+    for (const char* address = nullptr; ::VirtualQuery(address, &region, sizeof(region)) == sizeof(region);
          address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
         if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
         if (region.RegionSize == 0) break;

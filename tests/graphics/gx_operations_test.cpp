@@ -89,8 +89,16 @@ void RunAll(const std::vector<Operation>& operations) {
 
 TEST(GxOperations, Pen) {
     RunAll({
-        {"GdipCreatePen2", [](World& w) { GxPen p; return p.Create2(w.solid, 3.0f, UnitPixel); }},
-        {"GdipClonePen", [](World& w) { GxPen p; return w.pen.Clone(p) && p.GetWidth() == 2.0f; }},
+        {"GdipCreatePen2",
+         [](World& w) {
+             GxPen p;
+             return p.Create2(w.solid, 3.0f, UnitPixel);
+         }},
+        {"GdipClonePen",
+         [](World& w) {
+             GxPen p;
+             return w.pen.Clone(p) && p.GetWidth() == 2.0f;
+         }},
         {"GdipSetPenWidth", [](World& w) { return w.pen.SetWidth(5) && w.pen.GetWidth() == 5; }},
         {"GdipGetPenUnit", [](World& w) { return w.pen.GetUnit() == UnitWorld; }},
         {"GdipSetPenUnit", [](World& w) { return w.pen.SetUnit(UnitPixel) && w.pen.GetUnit() == UnitPixel; }},
@@ -106,7 +114,8 @@ TEST(GxOperations, Pen) {
                     w.pen.GetDashCap() == DashCapTriangle;
          }},
         {"GdipSetPenStartCap", [](World& w) { return w.pen.SetStartCap(LineCapSquare); }},
-        {"GdipSetPenEndCap", [](World& w) { return w.pen.SetEndCap(LineCapRound) && w.pen.GetEndCap() == LineCapRound; }},
+        {"GdipSetPenEndCap",
+         [](World& w) { return w.pen.SetEndCap(LineCapRound) && w.pen.GetEndCap() == LineCapRound; }},
         {"GdipSetPenDashCap197819", [](World& w) { return w.pen.SetDashCap197819(DashCapRound); }},
         {"GdipSetPenLineJoin",
          [](World& w) { return w.pen.SetLineJoin(LineJoinRound) && w.pen.GetLineJoin() == LineJoinRound; }},
@@ -166,10 +175,17 @@ TEST(GxOperations, Pen) {
 
 TEST(GxOperations, Brushes) {
     RunAll({
-        {"GdipCloneBrush", [](World& w) { GxBrush b; return w.solid.Clone(b) && b.GetType() == BrushTypeSolidColor; }},
+        {"GdipCloneBrush",
+         [](World& w) {
+             GxBrush b;
+             return w.solid.Clone(b) && b.GetType() == BrushTypeSolidColor;
+         }},
         {"GdipSetSolidFillColor", [](World& w) { return w.solid.SetColor(kRed) && w.solid.GetColor() == kRed; }},
         {"GdipCreateLineBrushI",
-         [](World&) { GxLinearGradientBrush b; return b.CreateI(GxPoint(0, 0), GxPoint(5, 5), kRed, kBlue); }},
+         [](World&) {
+             GxLinearGradientBrush b;
+             return b.CreateI(GxPoint(0, 0), GxPoint(5, 5), kRed, kBlue);
+         }},
         {"GdipCreateLineBrushFromRect",
          [](World&) {
              GxLinearGradientBrush b;
@@ -211,13 +227,14 @@ TEST(GxOperations, Brushes) {
              std::vector<GxArgb> colors;
              std::vector<float> positions;
              return w.linear.SetPresetBlend({kRed, kWhite, kBlue}, {0, 0.5f, 1}) &&
-                    w.linear.GetPresetBlend(colors, positions) &&
-                    colors == std::vector<GxArgb>{kRed, kWhite, kBlue};
+                    w.linear.GetPresetBlend(colors, positions) && colors == std::vector<GxArgb>{kRed, kWhite, kBlue};
          }},
         {"GdipSetLineSigmaBlend", [](World& w) { return w.linear.SetSigmaBlend(0.5f, 1); }},
         {"GdipSetLineLinearBlend", [](World& w) { return w.linear.SetLinearBlend(0.5f, 1); }},
         {"GdipSetLineWrapMode",
-         [](World& w) { return w.linear.SetWrapMode(WrapModeTileFlipX) && w.linear.GetWrapMode() == WrapModeTileFlipX; }},
+         [](World& w) {
+             return w.linear.SetWrapMode(WrapModeTileFlipX) && w.linear.GetWrapMode() == WrapModeTileFlipX;
+         }},
         {"GdipSetLineTransform",
          [](World& w) {
              GxMatrix back;
@@ -236,7 +253,11 @@ TEST(GxOperations, Brushes) {
              GxPathGradientBrush b;
              return b.CreateI({GxPoint(0, 0), GxPoint(10, 0), GxPoint(5, 10)});
          }},
-        {"GdipCreatePathGradientFromPath", [](World& w) { GxPathGradientBrush b; return b.CreateFromPath(w.path); }},
+        {"GdipCreatePathGradientFromPath",
+         [](World& w) {
+             GxPathGradientBrush b;
+             return b.CreateFromPath(w.path);
+         }},
         {"GdipSetPathGradientCenterColor",
          [](World& w) { return w.radial.SetCenterColor(kRed) && w.radial.GetCenterColor() == kRed; }},
         {"GdipGetPathGradientPointCount", [](World& w) { return w.radial.GetPointCount() == 4; }},
@@ -248,7 +269,11 @@ TEST(GxOperations, Brushes) {
              return w.radial.SetSurroundColorsWithCount({kRed, kBlue, kRed, kBlue}, count) && count == 4 &&
                     w.radial.GetSurroundColorsWithCount(back) && back.size() == 4 && back[1] == kBlue;
          }},
-        {"GdipGetPathGradientPath", [](World& w) { GxPath p; return w.radial.GetPath(p); }},
+        {"GdipGetPathGradientPath",
+         [](World& w) {
+             GxPath p;
+             return w.radial.GetPath(p);
+         }},
         {"GdipGetPathGradientPath",
          [](World& w) {
              GxPath p;
@@ -295,19 +320,29 @@ TEST(GxOperations, Brushes) {
         {"GdipMultiplyPathGradientTransform", [](World& w) { return w.radial.MultiplyTransform(w.matrix); }},
         {"GdipTranslatePathGradientTransform", [](World& w) { return w.radial.TranslateTransform(1, 1); }},
         {"GdipScalePathGradientTransform", [](World& w) { return w.radial.ScaleTransform(2, 2); }},
-        {"GdipScalePathGradientTransform",
-         [](World& w) { return w.radial.ScaleTransformAt(2, 2, GxPointF(3, 3)); }},
+        {"GdipScalePathGradientTransform", [](World& w) { return w.radial.ScaleTransformAt(2, 2, GxPointF(3, 3)); }},
         {"GdipRotatePathGradientTransform", [](World& w) { return w.radial.RotateTransform(10); }},
-        {"GdipRotatePathGradientTransform",
-         [](World& w) { return w.radial.RotateTransformAt(10, GxPointF(3, 3)); }},
+        {"GdipRotatePathGradientTransform", [](World& w) { return w.radial.RotateTransformAt(10, GxPointF(3, 3)); }},
         {"GdipCreateTexture2",
-         [](World& w) { GxTextureBrush b; return b.Create2(w.picture, WrapModeTile, 0, 0, 4, 4); }},
+         [](World& w) {
+             GxTextureBrush b;
+             return b.Create2(w.picture, WrapModeTile, 0, 0, 4, 4);
+         }},
         {"GdipCreateTexture2I",
-         [](World& w) { GxTextureBrush b; return b.Create2I(w.picture, WrapModeTile, 0, 0, 4, 4); }},
+         [](World& w) {
+             GxTextureBrush b;
+             return b.Create2I(w.picture, WrapModeTile, 0, 0, 4, 4);
+         }},
         {"GdipCreateTextureIA",
-         [](World& w) { GxTextureBrush b; return b.CreateIA(w.picture, &w.attributes, 0, 0, 4, 4); }},
+         [](World& w) {
+             GxTextureBrush b;
+             return b.CreateIA(w.picture, &w.attributes, 0, 0, 4, 4);
+         }},
         {"GdipCreateTextureIAI",
-         [](World& w) { GxTextureBrush b; return b.CreateIAI(w.picture, &w.attributes, 0, 0, 4, 4); }},
+         [](World& w) {
+             GxTextureBrush b;
+             return b.CreateIAI(w.picture, &w.attributes, 0, 0, 4, 4);
+         }},
         {"GdipSetTextureTransform",
          [](World& w) {
              GxMatrix back;
@@ -321,7 +356,9 @@ TEST(GxOperations, Brushes) {
         {"GdipRotateTextureTransform", [](World& w) { return w.texture.RotateTransform(90); }},
         {"GdipRotateTextureTransform", [](World& w) { return w.texture.RotateTransformAt(90, GxPointF(4, 4)); }},
         {"GdipSetTextureWrapMode",
-         [](World& w) { return w.texture.SetWrapMode(WrapModeTileFlipXY) && w.texture.GetWrapMode() == WrapModeTileFlipXY; }},
+         [](World& w) {
+             return w.texture.SetWrapMode(WrapModeTileFlipXY) && w.texture.GetWrapMode() == WrapModeTileFlipXY;
+         }},
         {"GdipGetTextureImage",
          [](World& w) {
              GxImage image;
@@ -343,7 +380,11 @@ TEST(GxOperations, PathAndRegion) {
              GxPath p;
              return p.Create2I({GxPoint(0, 0), GxPoint(5, 5)}, {PathPointTypeStart, PathPointTypeLine});
          }},
-        {"GdipClonePath", [](World& w) { GxPath p; return w.path.Clone(p) && p.GetPointCount() == 4; }},
+        {"GdipClonePath",
+         [](World& w) {
+             GxPath p;
+             return w.path.Clone(p) && p.GetPointCount() == 4;
+         }},
         {"GdipResetPath", [](World& w) { return w.path.Reset() && w.path.GetPointCount() == 0; }},
         {"GdipSetPathFillMode",
          [](World& w) { return w.path.SetFillMode(FillModeWinding) && w.path.GetFillMode() == FillModeWinding; }},
@@ -353,10 +394,21 @@ TEST(GxOperations, PathAndRegion) {
              std::vector<BYTE> types;
              return w.path.GetData(points, types) && points.size() == 4 && points[2].X == 24 && types.size() == 4;
          }},
-        {"GdipGetPathTypes", [](World& w) { std::vector<BYTE> t; return w.path.GetTypes(t) && t.size() == 4; }},
+        {"GdipGetPathTypes",
+         [](World& w) {
+             std::vector<BYTE> t;
+             return w.path.GetTypes(t) && t.size() == 4;
+         }},
         {"GdipGetPathPoints",
-         [](World& w) { std::vector<GxPointF> p; return w.path.GetPoints(p) && p[1].X == 24 && p[1].Y == 4; }},
-        {"GdipGetPathPointsI", [](World& w) { std::vector<GxPoint> p; return w.path.GetPointsI(p) && p[3].Y == 14; }},
+         [](World& w) {
+             std::vector<GxPointF> p;
+             return w.path.GetPoints(p) && p[1].X == 24 && p[1].Y == 4;
+         }},
+        {"GdipGetPathPointsI",
+         [](World& w) {
+             std::vector<GxPoint> p;
+             return w.path.GetPointsI(p) && p[3].Y == 14;
+         }},
         {"GdipStartPathFigure", [](World& w) { return w.path.StartFigure(); }},
         {"GdipClosePathFigure", [](World& w) { return w.path.CloseFigure(); }},
         {"GdipClosePathFigures", [](World& w) { return w.path.CloseFigures(); }},
@@ -366,8 +418,14 @@ TEST(GxOperations, PathAndRegion) {
         {"GdipGetPathLastPoint", [](World& w) { return w.path.GetLastPoint().Y == 14; }},
         {"GdipAddPathLine", [](World& w) { return w.path.AddLine(0, 0, 1, 1); }},
         {"GdipAddPathLineI", [](World& w) { return w.path.AddLineI(0, 0, 1, 1); }},
-        {"GdipAddPathLine2", [](World& w) { return w.path.AddLine2({GxPointF(0, 0), GxPointF(1, 2)}); }},
-        {"GdipAddPathLine2I", [](World& w) { return w.path.AddLine2I({GxPoint(0, 0), GxPoint(1, 2)}); }},
+        {"GdipAddPathLine2",
+         [](World& w) {
+             return w.path.AddLine2({GxPointF(0, 0), GxPointF(1, 2)});
+         }},
+        {"GdipAddPathLine2I",
+         [](World& w) {
+             return w.path.AddLine2I({GxPoint(0, 0), GxPoint(1, 2)});
+         }},
         {"GdipAddPathArc", [](World& w) { return w.path.AddArc(0, 0, 10, 10, 0, 90); }},
         {"GdipAddPathArcI", [](World& w) { return w.path.AddArcI(0, 0, 10, 10, 0, 90); }},
         {"GdipAddPathBezier", [](World& w) { return w.path.AddBezier(0, 0, 1, 1, 2, 2, 3, 0); }},
@@ -377,27 +435,53 @@ TEST(GxOperations, PathAndRegion) {
              return w.path.AddBeziers({GxPointF(0, 0), GxPointF(1, 1), GxPointF(2, 1), GxPointF(3, 0)});
          }},
         {"GdipAddPathBeziersI",
-         [](World& w) { return w.path.AddBeziersI({GxPoint(0, 0), GxPoint(1, 1), GxPoint(2, 1), GxPoint(3, 0)}); }},
-        {"GdipAddPathCurve", [](World& w) { return w.path.AddCurve({GxPointF(0, 0), GxPointF(5, 5), GxPointF(9, 0)}); }},
+         [](World& w) {
+             return w.path.AddBeziersI({GxPoint(0, 0), GxPoint(1, 1), GxPoint(2, 1), GxPoint(3, 0)});
+         }},
+        {"GdipAddPathCurve",
+         [](World& w) {
+             return w.path.AddCurve({GxPointF(0, 0), GxPointF(5, 5), GxPointF(9, 0)});
+         }},
         {"GdipAddPathCurve2",
-         [](World& w) { return w.path.AddCurve2({GxPointF(0, 0), GxPointF(5, 5), GxPointF(9, 0)}, 0.5f); }},
+         [](World& w) {
+             return w.path.AddCurve2({GxPointF(0, 0), GxPointF(5, 5), GxPointF(9, 0)}, 0.5f);
+         }},
         {"GdipAddPathCurve3",
-         [](World& w) { return w.path.AddCurve3({GxPointF(0, 0), GxPointF(5, 5), GxPointF(9, 0)}, 0, 1, 0.5f); }},
-        {"GdipAddPathCurveI", [](World& w) { return w.path.AddCurveI({GxPoint(0, 0), GxPoint(5, 5), GxPoint(9, 0)}); }},
+         [](World& w) {
+             return w.path.AddCurve3({GxPointF(0, 0), GxPointF(5, 5), GxPointF(9, 0)}, 0, 1, 0.5f);
+         }},
+        {"GdipAddPathCurveI",
+         [](World& w) {
+             return w.path.AddCurveI({GxPoint(0, 0), GxPoint(5, 5), GxPoint(9, 0)});
+         }},
         {"GdipAddPathCurve2I",
-         [](World& w) { return w.path.AddCurve2I({GxPoint(0, 0), GxPoint(5, 5), GxPoint(9, 0)}, 0.5f); }},
+         [](World& w) {
+             return w.path.AddCurve2I({GxPoint(0, 0), GxPoint(5, 5), GxPoint(9, 0)}, 0.5f);
+         }},
         {"GdipAddPathCurve3I",
-         [](World& w) { return w.path.AddCurve3I({GxPoint(0, 0), GxPoint(5, 5), GxPoint(9, 0)}, 0, 1, 0.5f); }},
+         [](World& w) {
+             return w.path.AddCurve3I({GxPoint(0, 0), GxPoint(5, 5), GxPoint(9, 0)}, 0, 1, 0.5f);
+         }},
         {"GdipAddPathClosedCurve",
-         [](World& w) { return w.path.AddClosedCurve({GxPointF(0, 0), GxPointF(5, 5), GxPointF(9, 0)}); }},
+         [](World& w) {
+             return w.path.AddClosedCurve({GxPointF(0, 0), GxPointF(5, 5), GxPointF(9, 0)});
+         }},
         {"GdipAddPathClosedCurve2",
-         [](World& w) { return w.path.AddClosedCurve2({GxPointF(0, 0), GxPointF(5, 5), GxPointF(9, 0)}, 0.5f); }},
+         [](World& w) {
+             return w.path.AddClosedCurve2({GxPointF(0, 0), GxPointF(5, 5), GxPointF(9, 0)}, 0.5f);
+         }},
         {"GdipAddPathClosedCurveI",
-         [](World& w) { return w.path.AddClosedCurveI({GxPoint(0, 0), GxPoint(5, 5), GxPoint(9, 0)}); }},
+         [](World& w) {
+             return w.path.AddClosedCurveI({GxPoint(0, 0), GxPoint(5, 5), GxPoint(9, 0)});
+         }},
         {"GdipAddPathClosedCurve2I",
-         [](World& w) { return w.path.AddClosedCurve2I({GxPoint(0, 0), GxPoint(5, 5), GxPoint(9, 0)}, 0.5f); }},
+         [](World& w) {
+             return w.path.AddClosedCurve2I({GxPoint(0, 0), GxPoint(5, 5), GxPoint(9, 0)}, 0.5f);
+         }},
         {"GdipAddPathRectangles",
-         [](World& w) { return w.path.AddRectangles({GxRectF(0, 0, 2, 2), GxRectF(5, 5, 2, 2)}); }},
+         [](World& w) {
+             return w.path.AddRectangles({GxRectF(0, 0, 2, 2), GxRectF(5, 5, 2, 2)});
+         }},
         {"GdipAddPathRectangleI", [](World& w) { return w.path.AddRectangleI(0, 0, 3, 3); }},
         {"GdipAddPathRectanglesI", [](World& w) { return w.path.AddRectanglesI({GxRect(0, 0, 2, 2)}); }},
         {"GdipAddPathEllipse", [](World& w) { return w.path.AddEllipse(0, 0, 8, 4); }},
@@ -405,38 +489,58 @@ TEST(GxOperations, PathAndRegion) {
         {"GdipAddPathPie", [](World& w) { return w.path.AddPie(0, 0, 8, 8, 0, 90); }},
         {"GdipAddPathPieI", [](World& w) { return w.path.AddPieI(0, 0, 8, 8, 0, 90); }},
         {"GdipAddPathPolygon",
-         [](World& w) { return w.path.AddPolygon({GxPointF(0, 0), GxPointF(5, 0), GxPointF(5, 5)}); }},
+         [](World& w) {
+             return w.path.AddPolygon({GxPointF(0, 0), GxPointF(5, 0), GxPointF(5, 5)});
+         }},
         {"GdipAddPathPolygonI",
-         [](World& w) { return w.path.AddPolygonI({GxPoint(0, 0), GxPoint(5, 0), GxPoint(5, 5)}); }},
-        {"GdipAddPathPath", [](World& w) { GxPath p; return w.path.Clone(p) && w.path.AddPath(p, false); }},
-        {"GdipAddPathString",
-         [](World& w) { return w.path.AddString(L"Ab", w.family, 12, GxRectF(0, 0, 60, 20)); }},
+         [](World& w) {
+             return w.path.AddPolygonI({GxPoint(0, 0), GxPoint(5, 0), GxPoint(5, 5)});
+         }},
+        {"GdipAddPathPath",
+         [](World& w) {
+             GxPath p;
+             return w.path.Clone(p) && w.path.AddPath(p, false);
+         }},
+        {"GdipAddPathString", [](World& w) { return w.path.AddString(L"Ab", w.family, 12, GxRectF(0, 0, 60, 20)); }},
         {"GdipAddPathString",
          [](World& w) {
              return w.path.AddStringW({'A', 0, 'b', 0}, w.family, 12, GxRectF(0, 0, 60, 20), FontStyleBold, &w.format);
          }},
         {"GdipAddPathStringI", [](World& w) { return w.path.AddStringI(L"Ab", w.family, 12, GxRect(0, 0, 60, 20)); }},
         {"GdipAddPathStringI",
-         [](World& w) { return w.path.AddStringIW({'A', 0}, w.family, 12, GxRect(0, 0, 60, 20)); }},
+         [](World& w) {
+             return w.path.AddStringIW({'A', 0}, w.family, 12, GxRect(0, 0, 60, 20));
+         }},
         {"GdipTransformPath", [](World& w) { return w.path.Transform(w.matrix) && w.path.GetWorldBounds().X == 6; }},
         {"GdipFlattenPath", [](World& w) { return w.path.AddEllipse(0, 0, 9, 9) && w.path.Flatten(&w.matrix); }},
         {"GdipWidenPath", [](World& w) { return w.path.Widen(w.pen); }},
         {"GdipWindingModeOutline", [](World& w) { return w.path.WindingModeOutline(); }},
         {"GdipWarpPath",
          [](World& w) {
-             return w.path.Warp(nullptr, {GxPointF(0, 0), GxPointF(10, 0), GxPointF(0, 10), GxPointF(10, 10)}, 0, 0,
-                                20, 20);
+             return w.path.Warp(nullptr, {GxPointF(0, 0), GxPointF(10, 0), GxPointF(0, 10), GxPointF(10, 10)}, 0, 0, 20,
+                                20);
          }},
-        {"GdipGetPathWorldBoundsI",
-         [](World& w) { return w.path.GetWorldBoundsI(nullptr, &w.pen).Width >= 20; }},
+        {"GdipGetPathWorldBoundsI", [](World& w) { return w.path.GetWorldBoundsI(nullptr, &w.pen).Width >= 20; }},
         {"GdipIsVisiblePathPoint", [](World& w) { return w.path.IsVisiblePoint(10, 10, &w.graphics); }},
         {"GdipIsVisiblePathPointI", [](World& w) { return !w.path.IsVisiblePointI(40, 40) && gxLastStatus == Ok; }},
         {"GdipIsOutlineVisiblePathPoint",
          [](World& w) { return w.path.IsOutlineVisiblePoint(4, 8, w.pen, &w.graphics); }},
         {"GdipIsOutlineVisiblePathPointI", [](World& w) { return w.path.IsOutlineVisiblePointI(24, 8, w.pen); }},
-        {"GdipCreateRegion", [](World&) { GxRegion r; return r.Create(); }},
-        {"GdipCreateRegionRectI", [](World&) { GxRegion r; return r.CreateRectI(GxRect(0, 0, 4, 4)); }},
-        {"GdipCreateRegionPath", [](World& w) { GxRegion r; return r.CreatePath(w.path); }},
+        {"GdipCreateRegion",
+         [](World&) {
+             GxRegion r;
+             return r.Create();
+         }},
+        {"GdipCreateRegionRectI",
+         [](World&) {
+             GxRegion r;
+             return r.CreateRectI(GxRect(0, 0, 4, 4));
+         }},
+        {"GdipCreateRegionPath",
+         [](World& w) {
+             GxRegion r;
+             return r.CreatePath(w.path);
+         }},
         {"GdipCreateRegionHrgn",
          [](World&) {
              UniqueRegion hrgn(::CreateRectRgn(0, 0, 5, 5));
@@ -448,7 +552,11 @@ TEST(GxOperations, PathAndRegion) {
              GxRegion r;
              return r.CreateRgnData(w.region.GetData()) && r.IsEqual(w.region, w.graphics);
          }},
-        {"GdipCloneRegion", [](World& w) { GxRegion r; return w.region.Clone(r) && r.IsEqual(w.region, w.graphics); }},
+        {"GdipCloneRegion",
+         [](World& w) {
+             GxRegion r;
+             return w.region.Clone(r) && r.IsEqual(w.region, w.graphics);
+         }},
         {"GdipSetInfinite", [](World& w) { return w.region.SetInfinite() && w.region.IsInfinite(w.graphics); }},
         {"GdipSetEmpty", [](World& w) { return w.region.SetEmpty() && w.region.IsEmpty(w.graphics); }},
         {"GdipCombineRegionRect",
@@ -456,7 +564,10 @@ TEST(GxOperations, PathAndRegion) {
         {"GdipCombineRegionRectI",
          [](World& w) { return w.region.CombineRectI(GxRect(10, 10, 20, 20), CombineModeIntersect); }},
         {"GdipCombineRegionRegion",
-         [](World& w) { GxRegion r; return w.region.Clone(r) && w.region.CombineRegion(r, CombineModeXor); }},
+         [](World& w) {
+             GxRegion r;
+             return w.region.Clone(r) && w.region.CombineRegion(r, CombineModeXor);
+         }},
         {"GdipCombineRegionPath", [](World& w) { return w.region.CombinePath(w.path, CombineModeExclude); }},
         {"GdipTranslateRegion",
          [](World& w) { return w.region.Translate(2, 3) && w.region.GetBounds(w.graphics).X == 2; }},
@@ -473,7 +584,8 @@ TEST(GxOperations, PathAndRegion) {
         {"GdipIsVisibleRegionPoint", [](World& w) { return w.region.IsVisiblePoint(3, 3); }},
         {"GdipIsVisibleRegionPointI", [](World& w) { return w.region.IsVisiblePointI(3, 3, &w.graphics); }},
         {"GdipIsVisibleRegionRect", [](World& w) { return w.region.IsVisibleRect(14, 14, 10, 10); }},
-        {"GdipIsVisibleRegionRectI", [](World& w) { return !w.region.IsVisibleRectI(20, 20, 5, 5) && gxLastStatus == Ok; }},
+        {"GdipIsVisibleRegionRectI",
+         [](World& w) { return !w.region.IsVisibleRectI(20, 20, 5, 5) && gxLastStatus == Ok; }},
         {"GdipGetRegionScansCount", [](World& w) { return w.region.GetScansCount(w.matrix) == 1; }},
         {"GdipGetRegionScans",
          [](World& w) {
@@ -491,10 +603,18 @@ TEST(GxOperations, PathAndRegion) {
              return m.Create3(GxRectF(0, 0, 1, 1), {GxPointF(0, 0), GxPointF(2, 0), GxPointF(0, 2)}) &&
                     m.GetElements()[0] == 2;
          }},
-        {"GdipCloneMatrix", [](World& w) { GxMatrix m; return w.matrix.Clone(m) && m.IsEqual(w.matrix); }},
+        {"GdipCloneMatrix",
+         [](World& w) {
+             GxMatrix m;
+             return w.matrix.Clone(m) && m.IsEqual(w.matrix);
+         }},
         {"GdipSetMatrixElements",
          [](World& w) { return w.matrix.SetElements(1, 0, 0, 1, 0, 0) && w.matrix.IsIdentity(); }},
-        {"GdipMultiplyMatrix", [](World& w) { GxMatrix m; return m.Create() && w.matrix.Multiply(m); }},
+        {"GdipMultiplyMatrix",
+         [](World& w) {
+             GxMatrix m;
+             return m.Create() && w.matrix.Multiply(m);
+         }},
         {"GdipTranslateMatrix", [](World& w) { return w.matrix.Translate(1, 1) && w.matrix.GetElements()[4] == 3; }},
         {"GdipScaleMatrix", [](World& w) { return w.matrix.Scale(2, 2, MatrixOrderAppend); }},
         {"GdipRotateMatrix", [](World& w) { return w.matrix.Rotate(90); }},
@@ -536,14 +656,21 @@ TEST(GxOperations, FontsAndFormats) {
              GxFont f;
              return f.CreateFromLogfontA(dc.Get(), &lf);
          }},
-        {"GdipCloneFont", [](World& w) { GxFont f; return w.font.Clone(f) && f.GetSize() == 12; }},
+        {"GdipCloneFont",
+         [](World& w) {
+             GxFont f;
+             return w.font.Clone(f) && f.GetSize() == 12;
+         }},
         {"GdipGetLogFontA", [](World& w) { return w.font.GetLogFontA(w.graphics).lfHeight != 0; }},
         {"GdipGetLogFontW", [](World& w) { return w.font.GetLogFontW(w.graphics).lfFaceName[0] != 0; }},
         {"GdipGetFontUnit", [](World& w) { return w.font.GetUnit() == UnitPixel; }},
         {"GdipGetFontHeight", [](World& w) { return w.font.GetHeight(w.graphics) > 10; }},
         {"GdipGetFontHeightGivenDPI", [](World& w) { return w.font.GetHeightGivenDPI(96) > 0; }},
         {"GdipCloneFontFamily",
-         [](World& w) { GxFontFamily f; return w.family.Clone(f) && f.GetName() == w.family.GetName(); }},
+         [](World& w) {
+             GxFontFamily f;
+             return w.family.Clone(f) && f.GetName() == w.family.GetName();
+         }},
         {"GdipGetFamilyName",
          [](World& w) {
              const Bytes name = w.family.GetNameW();
@@ -554,23 +681,42 @@ TEST(GxOperations, FontsAndFormats) {
         {"GdipGetCellAscent", [](World& w) { return w.family.GetCellAscent() > 0; }},
         {"GdipGetCellDescent", [](World& w) { return w.family.GetCellDescent() > 0; }},
         {"GdipGetLineSpacing", [](World& w) { return w.family.GetLineSpacing() > 0; }},
-        {"GdipStringFormatGetGenericDefault", [](World&) { GxStringFormat f; return f.GetGenericDefault(); }},
+        {"GdipStringFormatGetGenericDefault",
+         [](World&) {
+             GxStringFormat f;
+             return f.GetGenericDefault();
+         }},
         {"GdipStringFormatGetGenericTypographic",
-         [](World&) { GxStringFormat f; return f.GetGenericTypographic() && f.GetFlags() != 0; }},
-        {"GdipCloneStringFormat", [](World& w) { GxStringFormat f; return w.format.Clone(f); }},
+         [](World&) {
+             GxStringFormat f;
+             return f.GetGenericTypographic() && f.GetFlags() != 0;
+         }},
+        {"GdipCloneStringFormat",
+         [](World& w) {
+             GxStringFormat f;
+             return w.format.Clone(f);
+         }},
         {"GdipSetStringFormatFlags",
-         [](World& w) { return w.format.SetFlags(StringFormatFlagsNoWrap) && w.format.GetFlags() == StringFormatFlagsNoWrap; }},
+         [](World& w) {
+             return w.format.SetFlags(StringFormatFlagsNoWrap) && w.format.GetFlags() == StringFormatFlagsNoWrap;
+         }},
         {"GdipSetStringFormatAlign",
-         [](World& w) { return w.format.SetAlign(StringAlignmentCenter) && w.format.GetAlign() == StringAlignmentCenter; }},
+         [](World& w) {
+             return w.format.SetAlign(StringAlignmentCenter) && w.format.GetAlign() == StringAlignmentCenter;
+         }},
         {"GdipSetStringFormatLineAlign",
-         [](World& w) { return w.format.SetLineAlign(StringAlignmentFar) && w.format.GetLineAlign() == StringAlignmentFar; }},
+         [](World& w) {
+             return w.format.SetLineAlign(StringAlignmentFar) && w.format.GetLineAlign() == StringAlignmentFar;
+         }},
         {"GdipSetStringFormatTrimming",
          [](World& w) {
              return w.format.SetTrimming(StringTrimmingEllipsisCharacter) &&
                     w.format.GetTrimming() == StringTrimmingEllipsisCharacter;
          }},
         {"GdipSetStringFormatHotkeyPrefix",
-         [](World& w) { return w.format.SetHotkeyPrefix(HotkeyPrefixShow) && w.format.GetHotkeyPrefix() == HotkeyPrefixShow; }},
+         [](World& w) {
+             return w.format.SetHotkeyPrefix(HotkeyPrefixShow) && w.format.GetHotkeyPrefix() == HotkeyPrefixShow;
+         }},
         {"GdipSetStringFormatTabStops",
          [](World& w) {
              float first = 0;
@@ -626,7 +772,11 @@ BOOL CALLBACK CountRecord(EmfPlusRecordType, UINT, UINT, const BYTE*, VOID* data
 
 TEST(GxOperations, ImagesAndBitmaps) {
     RunAll({
-        {"GdipCloneImage", [](World& w) { GxBitmap b; return w.picture.Clone(b) && b.GetPixel(6, 1) == kBlue; }},
+        {"GdipCloneImage",
+         [](World& w) {
+             GxBitmap b;
+             return w.picture.Clone(b) && b.GetPixel(6, 1) == kBlue;
+         }},
         {"GdipGetImageBounds",
          [](World& w) {
              Unit unit = UnitWorld;
@@ -640,7 +790,10 @@ TEST(GxOperations, ImagesAndBitmaps) {
         {"GdipGetImageFlags", [](World& w) { return (w.picture.GetFlags() & ImageFlagsHasAlpha) != 0; }},
         {"GdipGetImageRawFormat", [](World& w) { return w.picture.GetRawFormat() == kGxFormatMemoryBmp; }},
         {"GdipGetImageThumbnail",
-         [](World& w) { GxImage t; return w.picture.GetThumbnail(4, 4, t) && t.GetWidth() == 4; }},
+         [](World& w) {
+             GxImage t;
+             return w.picture.GetThumbnail(4, 4, t) && t.GetWidth() == 4;
+         }},
         {"GdipImageGetFrameDimensionsList",
          [](World& w) {
              std::vector<std::wstring> dimensions;
@@ -649,7 +802,9 @@ TEST(GxOperations, ImagesAndBitmaps) {
          }},
         {"GdipImageSelectActiveFrame", [](World& w) { return w.picture.SelectActiveFrame(kGxFrameDimensionPage, 0); }},
         {"GdipSetPropertyItem",
-         [](World& w) { return w.picture.SetPropertyItem({0x010E, 3, PropertyTagTypeASCII, {'h', 'i', 0}}); }},
+         [](World& w) {
+             return w.picture.SetPropertyItem({0x010E, 3, PropertyTagTypeASCII, {'h', 'i', 0}});
+         }},
         {"GdipGetPropertyIdList",
          [](World& w) {
              std::vector<int> ids{42};
@@ -680,21 +835,26 @@ TEST(GxOperations, ImagesAndBitmaps) {
              test::TempDir dir;
              const std::wstring file = dir.File(L"picture.png");
              GxBitmap back;
-             return w.picture.SaveToFile(file, kGxFormatPng) && back.LoadFromFile(file) &&
-                    back.GetPixel(1, 1) == kRed;
+             return w.picture.SaveToFile(file, kGxFormatPng) && back.LoadFromFile(file) && back.GetPixel(1, 1) == kRed;
          }},
         {"GdipSaveImageToFile",
          [](World& w) {
              test::TempDir dir;
              const std::wstring file = dir.File(L"picture.bmp");
              GxImage back;
-             return w.picture.SaveToFileW(GxBytesFromWide(file), kGxFormatBmp) && back.LoadFromFileW(GxBytesFromWide(file)) &&
-                    back.GetWidth() == 8;
+             return w.picture.SaveToFileW(GxBytesFromWide(file), kGxFormatBmp) &&
+                    back.LoadFromFileW(GxBytesFromWide(file)) && back.GetWidth() == 8;
          }},
         {"GdipLoadImageFromStreamICM",
-         [](World& w) { GxImage i; return i.LoadFromBytes(w.picture.SaveToBytes(kGxFormatPng), true); }},
+         [](World& w) {
+             GxImage i;
+             return i.LoadFromBytes(w.picture.SaveToBytes(kGxFormatPng), true);
+         }},
         {"GdipCreateBitmapFromStreamICM",
-         [](World& w) { GxBitmap b; return b.LoadFromBytes(w.picture.SaveToBytes(kGxFormatPng), true); }},
+         [](World& w) {
+             GxBitmap b;
+             return b.LoadFromBytes(w.picture.SaveToBytes(kGxFormatPng), true);
+         }},
         {"GdipSaveAdd",
          [](World& w) {
              // Multi-frame saving: a TIFF file, one more page, then the flush.
@@ -707,9 +867,9 @@ TEST(GxOperations, ImagesAndBitmaps) {
                          flush = EncoderValueFlush;
              multi.value = &multiFrame;
              GxBitmap page;
-             if (!page.Create(8, 8) || !w.picture.SaveToFile(dir.File(L"pages.tif"),
-                                                              L"{B96B3CB1-0728-11D3-9D7B-0000F81EF32E}",
-                                                              GxEncoderParameters{multi}))
+             if (!page.Create(8, 8) ||
+                 !w.picture.SaveToFile(dir.File(L"pages.tif"), L"{B96B3CB1-0728-11D3-9D7B-0000F81EF32E}",
+                                       GxEncoderParameters{multi}))
                  return false;
              multi.value = &nextPage;
              if (!w.picture.SaveAddImage(page, {multi})) return false;
@@ -717,7 +877,10 @@ TEST(GxOperations, ImagesAndBitmaps) {
              return w.picture.SaveAdd({multi});
          }},
         {"GdipCreateBitmapFromGraphics",
-         [](World& w) { GxBitmap b; return b.CreateFromGraphics(5, 6, w.graphics) && b.GetHeight() == 6; }},
+         [](World& w) {
+             GxBitmap b;
+             return b.CreateFromGraphics(5, 6, w.graphics) && b.GetHeight() == 6;
+         }},
         {"GdipCreateBitmapFromGdiDib",
          [](World&) {
              BITMAPINFO info{};
@@ -743,7 +906,10 @@ TEST(GxOperations, ImagesAndBitmaps) {
              return icon && b.CreateFromHICON(icon.Get()) && b.GetWidth() == 8;
          }},
         {"GdipCreateBitmapFromResource",
-         [](World&) { GxBitmap b; return b.CreateFromResource(nullptr, 32754 /* OBM_CLOSE */) && b.GetWidth() > 0; }},
+         [](World&) {
+             GxBitmap b;
+             return b.CreateFromResource(nullptr, 32754 /* OBM_CLOSE */) && b.GetWidth() > 0;
+         }},
         {"GdipCloneBitmapArea",
          [](World& w) {
              GxBitmap b;
@@ -785,15 +951,15 @@ TEST(GxOperations, Graphics) {
     RunAll({
         {"GdipCreateFromHWND",
          [](World&) {
-             UniqueWindow window(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr,
-                                                   nullptr, nullptr));
+             UniqueWindow window(
+                 ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr));
              GxGraphics g;
              return window && g.CreateFromHWND(window.Get()) && g.Dispose();
          }},
         {"GdipCreateFromHWNDICM",
          [](World&) {
-             UniqueWindow window(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr,
-                                                   nullptr, nullptr));
+             UniqueWindow window(
+                 ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr));
              GxGraphics g;
              return window && g.CreateFromHWND(window.Get(), true);
          }},
@@ -803,7 +969,11 @@ TEST(GxOperations, Graphics) {
              GxGraphics g;
              return g.CreateFromHDC(dc.Get(), HANDLE{nullptr});
          }},
-        {"GdipGetDC", [](World& w) { HDC dc = w.graphics.GetHDC(); return dc && w.graphics.ReleaseHDC(dc); }},
+        {"GdipGetDC",
+         [](World& w) {
+             HDC dc = w.graphics.GetHDC();
+             return dc && w.graphics.ReleaseHDC(dc);
+         }},
         {"GdipFlush", [](World& w) { return w.graphics.Flush(); }},
         {"GdipSetCompositingMode",
          [](World& w) {
@@ -860,8 +1030,14 @@ TEST(GxOperations, Graphics) {
          }},
         {"GdipGetNearestColor", [](World& w) { return w.graphics.GetNearestColor(kRed) == kRed; }},
         {"GdipDrawLineI", [](World& w) { return w.graphics.DrawLineI(w.pen, 0, 0, 9, 9); }},
-        {"GdipDrawLines", [](World& w) { return w.graphics.DrawLines(w.pen, {GxPointF(0, 0), GxPointF(9, 9)}); }},
-        {"GdipDrawLinesI", [](World& w) { return w.graphics.DrawLinesI(w.pen, {GxPoint(0, 0), GxPoint(9, 9)}); }},
+        {"GdipDrawLines",
+         [](World& w) {
+             return w.graphics.DrawLines(w.pen, {GxPointF(0, 0), GxPointF(9, 9)});
+         }},
+        {"GdipDrawLinesI",
+         [](World& w) {
+             return w.graphics.DrawLinesI(w.pen, {GxPoint(0, 0), GxPoint(9, 9)});
+         }},
         {"GdipDrawArc", [](World& w) { return w.graphics.DrawArc(w.pen, 0, 0, 20, 20, 0, 90); }},
         {"GdipDrawArcI", [](World& w) { return w.graphics.DrawArcI(w.pen, 0, 0, 20, 20, 0, 90); }},
         {"GdipDrawBezier", [](World& w) { return w.graphics.DrawBezier(w.pen, 0, 0, 5, 9, 9, 9, 20, 0); }},
@@ -880,17 +1056,29 @@ TEST(GxOperations, Graphics) {
         {"GdipDrawPie", [](World& w) { return w.graphics.DrawPie(w.pen, 1, 1, 20, 20, 0, 45); }},
         {"GdipDrawPieI", [](World& w) { return w.graphics.DrawPieI(w.pen, 1, 1, 20, 20, 0, 45); }},
         {"GdipDrawPolygon",
-         [](World& w) { return w.graphics.DrawPolygon(w.pen, {GxPointF(0, 0), GxPointF(9, 0), GxPointF(9, 9)}); }},
+         [](World& w) {
+             return w.graphics.DrawPolygon(w.pen, {GxPointF(0, 0), GxPointF(9, 0), GxPointF(9, 9)});
+         }},
         {"GdipDrawPolygonI",
-         [](World& w) { return w.graphics.DrawPolygonI(w.pen, {GxPoint(0, 0), GxPoint(9, 0), GxPoint(9, 9)}); }},
+         [](World& w) {
+             return w.graphics.DrawPolygonI(w.pen, {GxPoint(0, 0), GxPoint(9, 0), GxPoint(9, 9)});
+         }},
         {"GdipDrawCurve",
-         [](World& w) { return w.graphics.DrawCurve(w.pen, {GxPointF(0, 0), GxPointF(9, 5), GxPointF(20, 0)}); }},
+         [](World& w) {
+             return w.graphics.DrawCurve(w.pen, {GxPointF(0, 0), GxPointF(9, 5), GxPointF(20, 0)});
+         }},
         {"GdipDrawCurveI",
-         [](World& w) { return w.graphics.DrawCurveI(w.pen, {GxPoint(0, 0), GxPoint(9, 5), GxPoint(20, 0)}); }},
+         [](World& w) {
+             return w.graphics.DrawCurveI(w.pen, {GxPoint(0, 0), GxPoint(9, 5), GxPoint(20, 0)});
+         }},
         {"GdipDrawCurve2",
-         [](World& w) { return w.graphics.DrawCurve2(w.pen, {GxPointF(0, 0), GxPointF(9, 5), GxPointF(20, 0)}, 1); }},
+         [](World& w) {
+             return w.graphics.DrawCurve2(w.pen, {GxPointF(0, 0), GxPointF(9, 5), GxPointF(20, 0)}, 1);
+         }},
         {"GdipDrawCurve2I",
-         [](World& w) { return w.graphics.DrawCurve2I(w.pen, {GxPoint(0, 0), GxPoint(9, 5), GxPoint(20, 0)}, 1); }},
+         [](World& w) {
+             return w.graphics.DrawCurve2I(w.pen, {GxPoint(0, 0), GxPoint(9, 5), GxPoint(20, 0)}, 1);
+         }},
         {"GdipDrawCurve3",
          [](World& w) {
              return w.graphics.DrawCurve3(w.pen, {GxPointF(0, 0), GxPointF(9, 5), GxPointF(20, 0)}, 0, 2, 0.5f);
@@ -900,9 +1088,13 @@ TEST(GxOperations, Graphics) {
              return w.graphics.DrawCurve3I(w.pen, {GxPoint(0, 0), GxPoint(9, 5), GxPoint(20, 0)}, 1, 1, 0.5f);
          }},
         {"GdipDrawClosedCurve",
-         [](World& w) { return w.graphics.DrawClosedCurve(w.pen, {GxPointF(0, 0), GxPointF(9, 5), GxPointF(20, 0)}); }},
+         [](World& w) {
+             return w.graphics.DrawClosedCurve(w.pen, {GxPointF(0, 0), GxPointF(9, 5), GxPointF(20, 0)});
+         }},
         {"GdipDrawClosedCurveI",
-         [](World& w) { return w.graphics.DrawClosedCurveI(w.pen, {GxPoint(0, 0), GxPoint(9, 5), GxPoint(20, 0)}); }},
+         [](World& w) {
+             return w.graphics.DrawClosedCurveI(w.pen, {GxPoint(0, 0), GxPoint(9, 5), GxPoint(20, 0)});
+         }},
         {"GdipDrawClosedCurve2",
          [](World& w) {
              return w.graphics.DrawClosedCurve2(w.pen, {GxPointF(0, 0), GxPointF(9, 5), GxPointF(20, 0)}, 0.5f);
@@ -914,7 +1106,9 @@ TEST(GxOperations, Graphics) {
         {"GdipFillRectangles", [](World& w) { return w.graphics.FillRectangles(w.solid, {GxRectF(0, 0, 4, 4)}); }},
         {"GdipFillRectanglesI", [](World& w) { return w.graphics.FillRectanglesI(w.solid, {GxRect(0, 0, 4, 4)}); }},
         {"GdipFillPolygon",
-         [](World& w) { return w.graphics.FillPolygon(w.solid, {GxPointF(0, 0), GxPointF(9, 0), GxPointF(9, 9)}); }},
+         [](World& w) {
+             return w.graphics.FillPolygon(w.solid, {GxPointF(0, 0), GxPointF(9, 0), GxPointF(9, 9)});
+         }},
         {"GdipFillPolygonI",
          [](World& w) {
              return w.graphics.FillPolygonI(w.solid, {GxPoint(0, 0), GxPoint(9, 0), GxPoint(9, 9)}, FillModeWinding);
@@ -923,13 +1117,17 @@ TEST(GxOperations, Graphics) {
         {"GdipFillPie", [](World& w) { return w.graphics.FillPie(w.solid, 0, 0, 9, 9, 0, 90); }},
         {"GdipFillPieI", [](World& w) { return w.graphics.FillPieI(w.solid, 0, 0, 9, 9, 0, 90); }},
         {"GdipFillClosedCurve",
-         [](World& w) { return w.graphics.FillClosedCurve(w.solid, {GxPointF(0, 0), GxPointF(9, 5), GxPointF(20, 0)}); }},
+         [](World& w) {
+             return w.graphics.FillClosedCurve(w.solid, {GxPointF(0, 0), GxPointF(9, 5), GxPointF(20, 0)});
+         }},
         {"GdipFillClosedCurve2",
          [](World& w) {
              return w.graphics.FillClosedCurve2(w.solid, {GxPointF(0, 0), GxPointF(9, 5), GxPointF(20, 0)}, 0.5f);
          }},
         {"GdipFillClosedCurveI",
-         [](World& w) { return w.graphics.FillClosedCurveI(w.solid, {GxPoint(0, 0), GxPoint(9, 5), GxPoint(20, 0)}); }},
+         [](World& w) {
+             return w.graphics.FillClosedCurveI(w.solid, {GxPoint(0, 0), GxPoint(9, 5), GxPoint(20, 0)});
+         }},
         {"GdipFillClosedCurve2I",
          [](World& w) {
              return w.graphics.FillClosedCurve2I(w.solid, {GxPoint(0, 0), GxPoint(9, 5), GxPoint(20, 0)}, 0.5f);
@@ -967,9 +1165,12 @@ TEST(GxOperations, Graphics) {
              return w.graphics.DrawImagePoints(w.picture, {GxPointF(0, 0), GxPointF(16, 0), GxPointF(0, 16)});
          }},
         {"GdipDrawImagePointsI",
-         [](World& w) { return w.graphics.DrawImagePointsI(w.picture, {GxPoint(0, 0), GxPoint(16, 0), GxPoint(0, 16)}); }},
+         [](World& w) {
+             return w.graphics.DrawImagePointsI(w.picture, {GxPoint(0, 0), GxPoint(16, 0), GxPoint(0, 16)});
+         }},
         {"GdipDrawImagePointRect", [](World& w) { return w.graphics.DrawImagePointRect(w.picture, 1, 1, 0, 0, 4, 4); }},
-        {"GdipDrawImagePointRectI", [](World& w) { return w.graphics.DrawImagePointRectI(w.picture, 1, 1, 0, 0, 4, 4); }},
+        {"GdipDrawImagePointRectI",
+         [](World& w) { return w.graphics.DrawImagePointRectI(w.picture, 1, 1, 0, 0, 4, 4); }},
         {"GdipDrawImageRectRect",
          [](World& w) {
              return w.graphics.DrawImageRectRect(w.picture, 0, 0, 16, 16, 0, 0, 8, 8, UnitPixel, &w.attributes);
@@ -978,13 +1179,13 @@ TEST(GxOperations, Graphics) {
          [](World& w) { return w.graphics.DrawImageRectRectI(w.picture, 0, 0, 16, 16, 0, 0, 8, 8); }},
         {"GdipDrawImagePointsRect",
          [](World& w) {
-             return w.graphics.DrawImagePointsRect(w.picture, {GxPointF(0, 0), GxPointF(16, 0), GxPointF(0, 16)}, 0,
-                                                   0, 8, 8);
+             return w.graphics.DrawImagePointsRect(w.picture, {GxPointF(0, 0), GxPointF(16, 0), GxPointF(0, 16)}, 0, 0,
+                                                   8, 8);
          }},
         {"GdipDrawImagePointsRectI",
          [](World& w) {
-             return w.graphics.DrawImagePointsRectI(w.picture, {GxPoint(0, 0), GxPoint(16, 0), GxPoint(0, 16)}, 0, 0,
-                                                    8, 8, UnitPixel, &w.attributes);
+             return w.graphics.DrawImagePointsRectI(w.picture, {GxPoint(0, 0), GxPoint(16, 0), GxPoint(0, 16)}, 0, 0, 8,
+                                                    8, UnitPixel, &w.attributes);
          }},
         {"GdipDrawImageRectI", [](World& w) { return w.graphics.DrawImageRectI(w.picture, 0, 0, 30, 30); }},
         {"GdipEnumerateMetafileDestPoint",
@@ -1052,20 +1253,17 @@ TEST(GxOperations, Graphics) {
          [](World& w) {
              GxImage metafile;
              int records = 0;
-             return LoadMetafile(metafile) &&
-                    w.graphics.EnumerateMetafileSrcRectDestPoints(
-                        metafile, {GxPointF(0, 0), GxPointF(20, 0), GxPointF(0, 10)}, GxRectF(0, 0, 20, 10),
-                        UnitPixel, CountRecord, &records);
+             return LoadMetafile(metafile) && w.graphics.EnumerateMetafileSrcRectDestPoints(
+                                                  metafile, {GxPointF(0, 0), GxPointF(20, 0), GxPointF(0, 10)},
+                                                  GxRectF(0, 0, 20, 10), UnitPixel, CountRecord, &records);
          }},
         {"GdipEnumerateMetafileSrcRectDestPointsI",
          [](World& w) {
              GxImage metafile;
              int records = 0;
-             return LoadMetafile(metafile) &&
-                    w.graphics.EnumerateMetafileSrcRectDestPointsI(metafile,
-                                                                   {GxPoint(0, 0), GxPoint(20, 0), GxPoint(0, 10)},
-                                                                   GxRect(0, 0, 20, 10), UnitPixel, CountRecord,
-                                                                   &records);
+             return LoadMetafile(metafile) && w.graphics.EnumerateMetafileSrcRectDestPointsI(
+                                                  metafile, {GxPoint(0, 0), GxPoint(20, 0), GxPoint(0, 10)},
+                                                  GxRect(0, 0, 20, 10), UnitPixel, CountRecord, &records);
          }},
         {"GdipEnumerateMetafileSrcRectDestRect",
          [](World& w) {
@@ -1135,7 +1333,8 @@ TEST(GxOperations, Graphics) {
          }},
         {"GdipBeginContainerI",
          [](World& w) {
-             const GraphicsContainer c = w.graphics.BeginContainerI(GxRect(0, 0, 20, 20), GxRect(0, 0, 10, 10), UnitPixel);
+             const GraphicsContainer c =
+                 w.graphics.BeginContainerI(GxRect(0, 0, 20, 20), GxRect(0, 0, 10, 10), UnitPixel);
              return gxLastStatus == Ok && w.graphics.EndContainer(c);
          }},
         {"GdipBeginContainer2",
@@ -1143,7 +1342,10 @@ TEST(GxOperations, Graphics) {
              const GraphicsContainer c = w.graphics.BeginContainerPlain();
              return gxLastStatus == Ok && w.graphics.EndContainer(c);
          }},
-        {"GdipComment", [](World& w) { return w.graphics.AddComment({1, 2, 3}); }},
+        {"GdipComment",
+         [](World& w) {
+             return w.graphics.AddComment({1, 2, 3});
+         }},
     });
 }
 

@@ -147,7 +147,7 @@ TEST(GxRender, DrawImageRectWithoutUnitScalesTheWholeSource) {
     const GxBitmap large = Quadrants(100);
     Canvas canvas(60, 60, kBlack);
     ASSERT_TRUE(canvas.graphics.SetInterpolationMode(InterpolationModeNearestNeighbor));
-    ASSERT_TRUE(canvas.graphics.DrawImageRect(small, 0, 0, 40, 40));   // enlarged
+    ASSERT_TRUE(canvas.graphics.DrawImageRect(small, 0, 0, 40, 40));    // enlarged
     ASSERT_TRUE(canvas.graphics.DrawImageRect(large, 40, 40, 20, 20));  // reduced: still the whole picture
     canvas.Done();
     EXPECT_TRUE(PixelNear(canvas.bitmap, 10, 10, kRed));
@@ -285,7 +285,8 @@ TEST(GxRender, MeasureCharacterRangesNeedsAtLeastOneRegion) {
     EXPECT_FALSE(canvas.graphics.MeasureCharacterRanges(L"群众笑声", font, GxRectF(0, 0, 100, 30), format, 0, regions));
     EXPECT_EQ(gxLastStatus, InvalidParameter);
     EXPECT_TRUE(regions.empty());
-    EXPECT_FALSE(canvas.graphics.MeasureCharacterRanges(L"群众笑声", font, GxRectF(0, 0, 100, 30), format, -3, regions));
+    EXPECT_FALSE(
+        canvas.graphics.MeasureCharacterRanges(L"群众笑声", font, GxRectF(0, 0, 100, 30), format, -3, regions));
     EXPECT_EQ(gxLastStatus, InvalidParameter);
     EXPECT_EQ(GxObject::LiveCount(), before - 1);  // the region held before was released
 
@@ -327,8 +328,8 @@ TEST(GxRender, CjkTextWithSimSunIsDrawnInsideItsLayout) {
 
     const int inside = DarkPixels(canvas.bitmap, GxRect(10, 5, 100, 30));
     const int total = DarkPixels(canvas.bitmap, GxRect(0, 0, 120, 40));
-    EXPECT_GT(inside, 120);           // strokes of four characters
-    EXPECT_EQ(total, inside);         // nothing outside the layout
+    EXPECT_GT(inside, 120);                                          // strokes of four characters
+    EXPECT_EQ(total, inside);                                        // nothing outside the layout
     EXPECT_EQ(DarkPixels(canvas.bitmap, GxRect(10, 5, 14, 30)), 0);  // centred: margins stay empty
 }
 

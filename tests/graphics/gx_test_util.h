@@ -22,10 +22,10 @@ inline constexpr GxArgb kTransparent = 0x00000000;
 
 // Skips the running test when the last graphics call hit a function Wine
 // does not implement, naming that function.
-#define GX_SKIP_IF_NOT_IMPLEMENTED(function)                                 \
-    do {                                                                     \
-        if (::pelorin::gxLastStatus == Gdiplus::NotImplemented)              \
-            GTEST_SKIP() << "Wine does not implement " << (function);        \
+#define GX_SKIP_IF_NOT_IMPLEMENTED(function)                          \
+    do {                                                              \
+        if (::pelorin::gxLastStatus == Gdiplus::NotImplemented)       \
+            GTEST_SKIP() << "Wine does not implement " << (function); \
     } while (0)
 
 inline int Channel(GxArgb color, int shift) { return static_cast<int>((color >> shift) & 0xFF); }
@@ -35,16 +35,15 @@ inline ::testing::AssertionResult ColorNear(GxArgb actual, GxArgb expected, int 
     for (int shift : {24, 16, 8, 0}) {
         if (std::abs(Channel(actual, shift) - Channel(expected, shift)) > tolerance) {
             char text[96];
-            std::snprintf(text, sizeof(text), "colour 0x%08lX, expected 0x%08lX (+-%d)", static_cast<unsigned long>(actual),
-                          static_cast<unsigned long>(expected), tolerance);
+            std::snprintf(text, sizeof(text), "colour 0x%08lX, expected 0x%08lX (+-%d)",
+                          static_cast<unsigned long>(actual), static_cast<unsigned long>(expected), tolerance);
             return ::testing::AssertionFailure() << text;
         }
     }
     return ::testing::AssertionSuccess();
 }
 
-inline ::testing::AssertionResult PixelNear(const GxBitmap& bitmap, int x, int y, GxArgb expected,
-                                            int tolerance = 8) {
+inline ::testing::AssertionResult PixelNear(const GxBitmap& bitmap, int x, int y, GxArgb expected, int tolerance = 8) {
     auto result = ColorNear(bitmap.GetPixel(x, y), expected, tolerance);
     if (!result) result << " at (" << x << ", " << y << ")";
     return result;
