@@ -199,3 +199,27 @@ TEST_F(LayoutTest, AltF4ClosesTheWindow) {
 
 }  // namespace
 }  // namespace pelorin::test
+
+namespace pelorin::test {
+namespace {
+
+TEST(MainWindowLifetime, RepeatedLoadsAndPaintsLeaveNoHandlesBehind) {
+    TempDir dir;
+    const long gdi = LiveHandleCount(HandleKind::GdiObject);
+    const long cursors = LiveHandleCount(HandleKind::Cursor);
+    for (int i = 0; i < 10; ++i) {
+        auto window = MainWindow::Load(::GetModuleHandleW(nullptr), {dir.Path(), false});
+        ASSERT_TRUE(window);
+        for (int p = 0; p < 10; ++p) {
+            ::RedrawWindow(window->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        }
+        window->ToggleExpanded();
+        EXPECT_GE(LiveHandleCount(HandleKind::GdiObject), gdi + 1) << "the window's font is counted while it lives";
+    }
+    PumpMessages(10);
+    EXPECT_EQ(LiveHandleCount(HandleKind::GdiObject), gdi);
+    EXPECT_EQ(LiveHandleCount(HandleKind::Cursor), cursors);
+}
+
+}  // namespace
+}  // namespace pelorin::test
