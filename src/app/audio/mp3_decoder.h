@@ -88,7 +88,7 @@ private:
 
     std::uint64_t leadingFrames_ = 0;  // cut from the start of each pass
     std::optional<std::uint64_t> length_;
-    std::uint64_t toSkip_ = 0;                 // leading frames still to drop
+    std::uint64_t toSkip_ = 0;                // leading frames still to drop
     std::optional<std::uint64_t> toDeliver_;  // frames left before the end padding
 };
 

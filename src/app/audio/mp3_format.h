@@ -17,8 +17,8 @@ struct Mp3FrameHeader {
     int sampleRate = 0;
     int channels = 0;
     bool hasCrc = false;
-    int frameBytes = 0;        // the whole frame, header included
-    int samplesPerFrame = 0;   // per channel
+    int frameBytes = 0;       // the whole frame, header included
+    int samplesPerFrame = 0;  // per channel
     int sideInfoBytes = 0;
 
     // Two frames belong to the same stream when these agree.

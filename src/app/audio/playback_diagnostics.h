@@ -19,9 +19,9 @@ struct PlaybackStats {
 
     // The latest playback that reached the device.
     std::uint64_t playsStarted = 0;
-    LONGLONG playEntryTicks = 0;  // QueryPerformanceCounter at the entry of PlayMp3
-    LONGLONG firstWriteTicks = 0; // ... just before its first waveOutWrite
-    bool fromMemory = false;      // a preloaded sound, not a decoder
+    LONGLONG playEntryTicks = 0;        // QueryPerformanceCounter at the entry of PlayMp3
+    LONGLONG firstWriteTicks = 0;       // ... just before its first waveOutWrite
+    bool fromMemory = false;            // a preloaded sound, not a decoder
     int firstBufferLeadingSilence = 0;  // frames below 1% of full scale at the start of that buffer
 
     size_t soundsReady = 0;    // preloaded and decoded

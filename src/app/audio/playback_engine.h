@@ -76,7 +76,7 @@ private:
     std::mutex lifecycle_;  // serialises starting and stopping the thread
     std::mutex queueMutex_;
     std::deque<Command> queue_;
-    bool running_ = false;                  // commands are accepted (guarded by queueMutex_)
+    bool running_ = false;                   // commands are accepted (guarded by queueMutex_)
     std::atomic<std::uint64_t> pending_{0};  // commands posted, not handled yet
     UniqueKernelHandle commandReady_;
     UniqueKernelHandle bufferDone_;
