@@ -6,6 +6,7 @@
 #include "graphics/gx_brushes.h"
 #include "graphics/gx_effect.h"
 #include "graphics/gx_graphics.h"
+#include "graphics/gx_late_bound.h"
 #include "graphics/gx_text.h"
 
 namespace pelorin {
@@ -141,8 +142,9 @@ bool GxBitmap::ApplyEffect(GxEffect& effect, const std::optional<RECT>& area) {
     RECT rect = area.value_or(RECT{});
     void* auxData = nullptr;
     INT auxSize = 0;
-    const bool ok = GxCall(GdipBitmapApplyEffect, NativeBitmap(), effect.NativeEffect(), area ? &rect : nullptr, FALSE,
-                           &auxData, &auxSize);
+    const bool ok =
+        GxCallLateBound(GxLateBound<decltype(&GdipBitmapApplyEffect)>("GdipBitmapApplyEffect"), NativeBitmap(),
+                        effect.NativeEffect(), area ? &rect : nullptr, FALSE, &auxData, &auxSize);
     if (auxData) effect.TakeAuxData(auxData, auxSize);
     return ok;
 }

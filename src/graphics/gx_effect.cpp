@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "graphics/gx_guid.h"
+#include "graphics/gx_late_bound.h"
 #include "graphics/gx_wine_stubs.h"
 
 namespace pelorin {
@@ -13,7 +14,12 @@ using namespace Gdiplus::DllExports;
 
 namespace {
 
-void ReleaseEffect(void* effect) noexcept { GdipDeleteEffect(static_cast<CGpEffect*>(effect)); }
+using DeleteEffectFn = decltype(&GdipDeleteEffect);
+
+void ReleaseEffect(void* effect) noexcept {
+    if (auto deleteEffect = GxLateBound<DeleteEffectFn>("GdipDeleteEffect"))
+        deleteEffect(static_cast<CGpEffect*>(effect));
+}
 
 }  // namespace
 
@@ -34,27 +40,39 @@ GxEffect& GxEffect::operator=(GxEffect&& other) noexcept {
 
 GxEffect::~GxEffect() { TakeAuxData(nullptr, 0); }
 
-bool GxEffect::Dispose() { return DisposeWith<CGpEffect>(GdipDeleteEffect); }
+bool GxEffect::Dispose() {
+    const bool ok = GxCallLateBound(GxLateBound<DeleteEffectFn>("GdipDeleteEffect"), NativeEffect());
+    Forget();
+    return ok;
+}
 
 bool GxEffect::Create(const std::wstring& effectGuid) {
     Clear();
     CGpEffect* effect = nullptr;
-    if (!GxCall(GdipCreateEffect, GuidFromTextOrNull(effectGuid), &effect)) return false;
+    if (!GxCallLateBound(GxLateBound<decltype(&GdipCreateEffect)>("GdipCreateEffect"), GuidFromTextOrNull(effectGuid),
+                         &effect))
+        return false;
     SetNativeHandle(effect);
     return true;
 }
 
 bool GxEffect::SetParameters(const Bytes& parameters) {
-    return GxCall(GdipSetEffectParameters, NativeEffect(), parameters.data(), static_cast<UINT>(parameters.size()));
+    return GxCallLateBound(GxLateBound<decltype(&GdipSetEffectParameters)>("GdipSetEffectParameters"), NativeEffect(),
+                           parameters.data(), static_cast<UINT>(parameters.size()));
 }
 
 Bytes GxEffect::GetParameters() const {
     if (GxSkipUnimplementedStub("GdipGetEffectParameterSize")) return {};
-    const UINT size = GxGet<UINT>(GdipGetEffectParameterSize, NativeEffect());
-    if (gxLastStatus != Ok || size == 0) return {};
+    UINT size = 0;
+    if (!GxCallLateBound(GxLateBound<decltype(&GdipGetEffectParameterSize)>("GdipGetEffectParameterSize"),
+                         NativeEffect(), &size) ||
+        size == 0)
+        return {};
     Bytes parameters(size);
     UINT filled = size;
-    if (!GxCall(GdipGetEffectParameters, NativeEffect(), &filled, parameters.data())) return {};
+    if (!GxCallLateBound(GxLateBound<decltype(&GdipGetEffectParameters)>("GdipGetEffectParameters"), NativeEffect(),
+                         &filled, parameters.data()))
+        return {};
     parameters.resize(std::min(filled, size));
     return parameters;
 }
