@@ -19,6 +19,15 @@ void AppendSong(runtime::ListView& list, const std::wstring& number, const std::
     list.SetText(item, 2, path);
 }
 
+// The list file's bytes for the list as it stands: every item's name, "----",
+// its path and CR LF.
+std::string ListFileBytes(const runtime::ListView& list) {
+    std::wstring text;
+    const int count = list.Count();
+    for (int i = 0; i < count; ++i) text += list.GetText(i, 1) + kListSeparator + list.GetText(i, 2) + L"\r\n";
+    return ToGbk(text);
+}
+
 // The file name without its directory and its last four characters (".mp3").
 std::wstring SongName(const std::wstring& path) {
     const int slash = runtime::ReverseFind(path, L"\\");
@@ -33,33 +42,23 @@ void LoadMusicList(MainWindow& window) {
     const std::wstring text = FromGbk(bytes);
     if (text.empty()) return;
     runtime::ListView list = window.MusicList();
-    bool skippedLines = false;
     // Redrawing after every item would make a long list slow to load.
     ::SendMessageW(list.Handle(), WM_SETREDRAW, FALSE, 0);
     for (const std::wstring& line : runtime::Split(text, L"\r\n")) {
         std::vector<std::wstring> pieces = runtime::Split(line, kListSeparator);
         // A line without a name and a path (hand-edited, or empty) is skipped.
-        if (pieces.size() < 2) {
-            skippedLines = skippedLines || !line.empty();
-            continue;
-        }
+        if (pieces.size() < 2) continue;
         AppendSong(list, runtime::ToText(list.Count() + 1), pieces[0], pieces[1]);
     }
     ::SendMessageW(list.Handle(), WM_SETREDRAW, TRUE, 0);
-    // The next save rewrites the file from the list; keep what it cannot
-    // hold (skipped lines, bytes that are not GBK) in a copy beside it.
-    const bool lossy = skippedLines || ToGbk(text) != std::string(bytes.begin(), bytes.end());
-    if (lossy) runtime::WriteFile(file + L".bak", bytes);
+    // The next save rewrites the file from the list. When that would not give
+    // back these very bytes (skipped lines, pieces after a second "----", LF
+    // line ends, bytes that are not GBK), keep them in a copy beside it.
+    if (ListFileBytes(list) != std::string(bytes.begin(), bytes.end())) runtime::WriteFile(file + L".bak", bytes);
 }
 
 // The file is replaced atomically, so a failed write keeps the previous list.
-void SaveMusicList(MainWindow& window) {
-    runtime::ListView list = window.MusicList();
-    std::wstring text;
-    const int count = list.Count();
-    for (int i = 0; i < count; ++i) text += list.GetText(i, 1) + kListSeparator + list.GetText(i, 2) + L"\r\n";
-    runtime::WriteFile(listFilePath, ToGbk(text));
-}
+void SaveMusicList(MainWindow& window) { runtime::WriteFile(listFilePath, ListFileBytes(window.MusicList())); }
 
 void OnAddSongClicked(MainWindow& window) {
     runtime::FileDialog& dialog = window.AddSongDialog();
