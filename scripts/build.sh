@@ -3,6 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$1 arch=$2
+mkdir -p "$build"
 shift 2
 # Configured every time (a second or two): folders of the tree that appeared
 # since the last run are picked up.
