@@ -143,7 +143,7 @@ double MciLatency(const std::wstring& file) {
 }
 
 void PrintRow(const char* what, const Summary& ours, const Summary& mci, const char* note) {
-    std::printf("| %-34s | %7.3f | %7.3f | %7.3f | %8.2f | %8.2f | %8.2f | %7.0fx | %s\n", what, ours.median, ours.p95,
+    std::printf("| %-36s | %7.3f | %7.3f | %7.3f | %8.2f | %8.2f | %8.2f | %7.0fx | %s\n", what, ours.median, ours.p95,
                 ours.worst, mci.median, mci.p95, mci.worst, ours.median > 0 ? mci.median / ours.median : 0.0, note);
 }
 
@@ -234,22 +234,22 @@ int Run(int argc, wchar_t** argv) {
 
     std::printf("Pelorin playback benchmark: %zu presets x %d rounds, a %.0f s song, same run, same files\n",
                 presets.size(), kRounds, songSeconds);
-    std::printf("| %-34s | %-27s | %-32s | %-8s |\n", "milliseconds", "Pelorin: median / p95 / max",
+    std::printf("| %-36s | %-27s | %-32s | %-8s |\n", "milliseconds", "Pelorin: median / p95 / max",
                 "MCI open+play: median / p95 / max", "faster");
-    std::printf("|%s|%s|%s|%s|\n", std::string(36, '-').c_str(), std::string(29, '-').c_str(),
+    std::printf("|%s|%s|%s|%s|\n", std::string(38, '-').c_str(), std::string(29, '-').c_str(),
                 std::string(34, '-').c_str(), std::string(10, '-').c_str());
     PrintRow("preset click -> first buffer (idle)", Summarise(presetIdle), Summarise(mciPreset), "");
     PrintRow("preset click -> first buffer (busy)", Summarise(presetInterrupting), Summarise(mciPreset),
              "(a sound was playing)");
     PrintRow("song click -> first buffer", Summarise(songLatency), Summarise(mciSong), "(streamed)");
     const Summary call = Summarise(callCosts);
-    std::printf("| %-34s | %7.3f | %7.3f | %7.3f | %32s | %8s |\n", "time spent inside PlayMp3", call.median, call.p95,
+    std::printf("| %-36s | %7.3f | %7.3f | %7.3f | %32s | %8s |\n", "time spent inside PlayMp3", call.median, call.p95,
                 call.worst, "-", "");
-    std::printf("| %-34s | %27.0f | %32s | %8s |\n", "decode speed, presets (s/s)", audioSeconds / decodeSeconds, "-",
+    std::printf("| %-36s | %27.0f | %32s | %8s |\n", "decode speed, presets (s/s)", audioSeconds / decodeSeconds, "-",
                 "");
-    std::printf("| %-34s | %27.0f | %32s | %8s |\n", "decode speed, 10-min song (s/s)", songSeconds / streamedSeconds,
+    std::printf("| %-36s | %27.0f | %32s | %8s |\n", "decode speed, 10-min song (s/s)", songSeconds / streamedSeconds,
                 "-", "");
-    std::printf("| %-34s | %27.1f | %32s | %8s |\n", "preload of the 12 presets (ms)", preloadMs, "-", "");
+    std::printf("| %-36s | %27.1f | %32s | %8s |\n", "preload of the 12 presets (ms)", preloadMs, "-", "");
     std::printf("presets played from memory: %s; first buffer starts at the sound's first sample: %s\n",
                 allFromMemory ? "yes" : "NO", allStartAtFirstSample ? "yes" : "NO");
     std::printf("MCI: %zu of %zu opens succeeded\n", mciPreset.size() + mciSong.size(),
