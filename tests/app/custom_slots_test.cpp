@@ -148,6 +148,19 @@ TEST_F(CustomSlotTest, SlotsThreeAndFourNeverMix) {
     ExpectSlotPlays(3, SoundA());
     ExpectSlotPlays(4, SoundB());
 
+    // Every name dialog is gone once closed.
+    int nameDialogs = 0;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM count) {
+            wchar_t name[64]{};
+            ::GetClassNameW(hwnd, name, 64);
+            if (wcscmp(name, kNameDialogClass) == 0) ++*reinterpret_cast<int*>(count);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&nameDialogs));
+    EXPECT_EQ(nameDialogs, 0);
+
     // Reassigning slot 3 touches slot 3 alone.
     Assign(3, SoundB(), L"三号新");
     ExpectSlot(3, L"三号新", SoundB());

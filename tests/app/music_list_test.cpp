@@ -309,7 +309,7 @@ std::string ManyLines(int count) {
 // Broken list files: each loads what it can, the program keeps working, and
 // a file that the next save cannot write back as it is (lines skipped, bytes
 // that are not GBK, pieces cut off) is first copied to "config.txt.bak".
-class BrokenListFileTest : public MusicListTest {
+class BrokenMusicListFileTest : public MusicListTest {
 protected:
     // Loads the window over `bytes` as "config.txt"; then the program must
     // still add a song, and nothing of the old file may be lost.
@@ -345,17 +345,17 @@ protected:
     }
 };
 
-TEST_F(BrokenListFileTest, LinesWithoutTheSeparatorAreSkippedAndKept) {
+TEST_F(BrokenMusicListFileTest, LinesWithoutTheSeparatorAreSkippedAndKept) {
     Check(Gbk(L"甲----C:\\歌\\甲.mp3\r\n没有分隔的一行\r\n乙----C:\\歌\\乙.mp3\r\n"),
           {{L"甲", L"C:\\歌\\甲.mp3"}, {L"乙", L"C:\\歌\\乙.mp3"}}, true);
 }
 
-TEST_F(BrokenListFileTest, EmptyLinesAreSkipped) {
+TEST_F(BrokenMusicListFileTest, EmptyLinesAreSkipped) {
     Check(Gbk(L"\r\n甲----C:\\歌\\甲.mp3\r\n\r\n\r\n乙----C:\\歌\\乙.mp3\r\n\r\n"),
           {{L"甲", L"C:\\歌\\甲.mp3"}, {L"乙", L"C:\\歌\\乙.mp3"}}, true);
 }
 
-TEST_F(BrokenListFileTest, BytesThatAreNotGbkAreKept) {
+TEST_F(BrokenMusicListFileTest, BytesThatAreNotGbkAreKept) {
     const std::string bytes = Gbk(L"甲----C:\\歌\\") + "\x80\xFF\xFE" + ".mp3\r\n" + Gbk(L"乙----C:\\歌\\乙.mp3\r\n");
     WriteAll(ListFile(), bytes);
     LoadWindow();
@@ -368,17 +368,17 @@ TEST_F(BrokenListFileTest, BytesThatAreNotGbkAreKept) {
 }
 
 // A path holding "----" is cut on load: only the first two pieces count.
-TEST_F(BrokenListFileTest, SeparatorInsideAPathIsKept) {
+TEST_F(BrokenMusicListFileTest, SeparatorInsideAPathIsKept) {
     Check(Gbk(L"甲----C:\\a----b.mp3\r\n"), {{L"甲", L"C:\\a"}}, true);
 }
 
 // LF-only line ends are no line ends: the file reads as one line, cut at
 // each "----".
-TEST_F(BrokenListFileTest, LfLineEndsAreKept) {
+TEST_F(BrokenMusicListFileTest, LfLineEndsAreKept) {
     Check(Gbk(L"甲----C:\\甲.mp3\n乙----C:\\乙.mp3\n"), {{L"甲", L"C:\\甲.mp3\n乙"}}, true);
 }
 
-TEST_F(BrokenListFileTest, TwentyThousandLinesLoadAndAreKept) {
+TEST_F(BrokenMusicListFileTest, TwentyThousandLinesLoadAndAreKept) {
     const std::string bytes = ManyLines(20000);
     std::vector<std::pair<std::wstring, std::wstring>> expected;
     for (int i = 1; i <= 20000; ++i)
@@ -386,7 +386,7 @@ TEST_F(BrokenListFileTest, TwentyThousandLinesLoadAndAreKept) {
     Check(bytes, expected, false);
 }
 
-TEST_F(BrokenListFileTest, FiveMegabytesOfRandomBytesLoadAndAreKept) {
+TEST_F(BrokenMusicListFileTest, FiveMegabytesOfRandomBytesLoadAndAreKept) {
     const std::string bytes = RandomBytes(5u << 20, 3);
     WriteAll(ListFile(), bytes);
     LoadWindow();
@@ -402,7 +402,7 @@ TEST_F(BrokenListFileTest, FiveMegabytesOfRandomBytesLoadAndAreKept) {
     EXPECT_EQ(FileText(ListFile() + L".bak"), bytes);
 }
 
-TEST_F(BrokenListFileTest, LastLineWithoutLineEndLoads) {
+TEST_F(BrokenMusicListFileTest, LastLineWithoutLineEndLoads) {
     Check(Gbk(L"甲----C:\\歌\\甲.mp3\r\n乙----C:\\歌\\乙.mp3"), {{L"甲", L"C:\\歌\\甲.mp3"}, {L"乙", L"C:\\歌\\乙.mp3"}},
           true);
 }

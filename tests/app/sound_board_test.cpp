@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "app/audio/playback.h"
 #include "app/audio/playback_diagnostics.h"
 #include "sound_check.h"
 
@@ -125,6 +126,24 @@ TEST_F(SoundBoardTest, EachPresetPlaysWhatItsFileDecodesTo) {
     EXPECT_LE(stats.liveDevices, 1);
 }
 
+// The program decodes the presets ahead (after its window is up); a click
+// then plays them from memory, and they sound the same.
+TEST_F(SoundBoardTest, PreloadedPresetsPlayTheSameSoundFromMemory) {
+    LoadWithPresets();
+    for (const PresetCase& preset : kPresetCases) PreloadMp3(Data(L"yinxiao\\") + preset.file);
+    ASSERT_TRUE(WaitForPreloads(30000));
+    EXPECT_EQ(GetPlaybackStats().soundsReady, std::size(kPresetCases));
+    for (const PresetCase& preset : kPresetCases) {
+        SCOPED_TRACE(ToUtf8(preset.file));
+        const PcmSound sound = Decoded(preset.file);
+        const size_t before = PlayAndWait(preset.button, sound.format);
+        EXPECT_TRUE(GetPlaybackStats().fromMemory);
+        const Samples capture = ReadCapture();
+        EXPECT_TRUE(PlayedAt(capture, LocateSound(capture, sound, before), sound));
+    }
+    EXPECT_EQ(GetPlaybackStats().liveDecoders, 0);
+}
+
 TEST_F(SoundBoardTest, SecondClickStopsTheFirstSoundAndPlaysTheSecond) {
     LoadWithPresets();
     const PcmSound first = Decoded(kLongFile);
@@ -185,6 +204,34 @@ TEST_F(SoundBoardTest, PauseHaltsTheSoundAndResumeContinuesIt) {
     const Samples capture = ReadCapture();
     EXPECT_GT(capture.size(), atPause);
     EXPECT_TRUE(PlayedAt(capture, LocateSound(capture, sound), sound));
+}
+
+TEST_F(SoundBoardTest, ClickWhilePausedPlaysTheNewSoundAtOnce) {
+    LoadWithPresets();
+    const PcmSound first = Decoded(kLongFile);
+    const PcmSound second = Decoded(kOtherFile);
+    Click(kLongButton);
+    const size_t halfSecond = static_cast<size_t>(first.format.sampleRate * first.format.channels / 2);
+    ASSERT_TRUE(WaitForCapture(halfSecond));
+    Click(kButton18);
+    ASSERT_TRUE(PumpUntil([] { return GetPlaybackStats().state == PlaybackState::Paused; }, 2000));
+    PumpMessages(100);
+    const size_t atPause = ReadCapture().size();
+    Click(kOtherButton);
+    ASSERT_TRUE(WaitUntilPlayed()) << "the new sound stays paused";
+    const Samples capture = ReadCapture();
+    // The new sound within a tenth of a second, whole and alone; of the old
+    // one, at most what the device had already taken (10 ms) is heard.
+    const size_t tenth = halfSecond / 5;
+    const size_t at = AlignSound(capture, second, atPause + tenth, tenth);
+    EXPECT_TRUE(PlayedAt(capture, at, second));
+    const size_t heard = FirstAudible(capture, atPause + tenth / 10);
+    EXPECT_GE(heard + 2, at + FirstAudible(second.samples)) << "the paused sound went on";
+    // A resume now has nothing to continue.
+    const size_t after = ReadCapture().size();
+    Click(kButton17);
+    ASSERT_TRUE(WaitUntilPlayed());
+    EXPECT_EQ(FirstAudible(ReadCapture(), after), kNone);
 }
 
 TEST_F(SoundBoardTest, PauseAndResumeWithNothingPlayingDoNothing) {
