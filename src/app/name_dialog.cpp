@@ -60,6 +60,11 @@ LRESULT CALLBACK NameDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND:
             if (LOWORD(wp) == kNameDialogConfirmId && state) OnConfirm(hwnd, *state);
             return 0;
+        case WM_SETFOCUS:
+            // The dialog is there to type a name: the keyboard goes to the
+            // name box whenever the dialog is activated.
+            ::SetFocus(::GetDlgItem(hwnd, kNameDialogEditId));
+            return 0;
         case WM_CLOSE: ::DestroyWindow(hwnd); return 0;
     }
     return ::DefWindowProcW(hwnd, msg, wp, lp);

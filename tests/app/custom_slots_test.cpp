@@ -127,10 +127,28 @@ TEST_F(CustomSlotTest, AssignmentShowsTheNameStoresBothKeysAndAClickPlaysTheFile
 
     ExpectSlot(1, L"掌声", SoundA());
     for (int slot = 2; slot <= 4; ++slot) ExpectSlot(slot, L"", L"");
-    EXPECT_EQ(FileText(Data(L"Data.ini")), Gbk(L"[按钮记录]\r\n按钮1=掌声\r\n[音乐播放]\r\n音乐1=" + SoundA() + L"\r\n"));
+    EXPECT_EQ(FileText(Data(L"Data.ini")),
+              Gbk(L"[按钮记录]\r\n按钮1=掌声\r\n[音乐播放]\r\n音乐1=" + SoundA() + L"\r\n"));
     EXPECT_TRUE(::IsWindowEnabled(window->Handle()));
     EXPECT_TRUE(window->IsTopmost());
     ExpectSlotPlays(1, SoundA());
+}
+
+// The name can be typed at once and confirmed with Enter: the keys go to the
+// control that has the focus, as a keyboard's would.
+TEST_F(CustomSlotTest, NameIsTypedIntoTheFocusedBoxAndEnterConfirmsIt) {
+    LoadWindow();
+    const std::wstring typed = L"敲锣 2";
+    auto typeAndEnter = [&](HWND) {
+        HWND focus = ::GetFocus();
+        for (wchar_t c : typed) ::PostMessageW(focus, WM_CHAR, c, 1);
+        ::PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1);
+        ::PostMessageW(focus, WM_KEYUP, VK_RETURN, 0xC0000001);
+    };
+    ASSERT_EQ(RightClick(2, {{kDialogClass, Choose(SoundA())}, {kNameDialogClass, typeAndEnter}}), 2u);
+    ExpectSlot(2, typed, SoundA());
+    EXPECT_EQ(FileText(Data(L"Data.ini")),
+              Gbk(L"[按钮记录]\r\n按钮2=" + typed + L"\r\n[音乐播放]\r\n音乐2=" + SoundA() + L"\r\n"));
 }
 
 TEST_F(CustomSlotTest, SlotsThreeAndFourNeverMix) {
@@ -174,7 +192,8 @@ TEST_F(CustomSlotTest, CancellingTheFileDialogAndConfirmingRenamesAndKeepsTheFil
     Assign(2, SoundA(), L"锣");
     ASSERT_EQ(RightClick(2, {{kDialogClass, Cancel()}, {kNameDialogClass, NameDialog(L"新名")}}), 2u);
     ExpectSlot(2, L"新名", SoundA());
-    EXPECT_EQ(FileText(Data(L"Data.ini")), Gbk(L"[按钮记录]\r\n按钮2=新名\r\n[音乐播放]\r\n音乐2=" + SoundA() + L"\r\n"));
+    EXPECT_EQ(FileText(Data(L"Data.ini")),
+              Gbk(L"[按钮记录]\r\n按钮2=新名\r\n[音乐播放]\r\n音乐2=" + SoundA() + L"\r\n"));
     ExpectSlotPlays(2, SoundA());
 
     // An empty name is a name too: an empty caption, stored empty.
@@ -301,7 +320,8 @@ TEST_F(CustomSlotTest, PathThatGbkCannotHoldIsStoredInShortFormOrRefused) {
         wchar_t longBuffer[MAX_PATH]{};
         ::GetLongPathNameW(stored.c_str(), longBuffer, MAX_PATH);
         EXPECT_EQ(std::wstring(longBuffer), emoji) << "the stored path leads elsewhere";
-        EXPECT_EQ(FileText(Data(L"Data.ini")), Gbk(L"[按钮记录]\r\n按钮2=笑声\r\n[音乐播放]\r\n音乐2=" + stored + L"\r\n"));
+        EXPECT_EQ(FileText(Data(L"Data.ini")),
+                  Gbk(L"[按钮记录]\r\n按钮2=笑声\r\n[音乐播放]\r\n音乐2=" + stored + L"\r\n"));
         ExpectSlotPlays(2, emoji);
         // And it still leads there after a restart.
         window.reset();
@@ -330,10 +350,11 @@ TEST_F(CustomSlotTest, BrokenDataIniLoadsAndLosesNothingOnTheNextAssignment) {
     // path of 40 000, a number far too big, a key without a section.
     const std::wstring hugeName(100000, L'长');
     const std::wstring hugePath = L"C:\\" + std::wstring(40000, L'p') + L".mp3";
-    const std::string original = "\xFF\xFE\x01garbage\x80\x80 line\r\n=no key\r\n按钮1=outside any section\r\n" +
-                                 Gbk(L"[按钮记录]\r\n") + "\x81\x30 not gbk\r\n" +
-                                 Gbk(L"按钮1=" + hugeName + L"\r\n按钮2=99999999999999999999999999\r\n[音乐播放]\r\n音乐1=" +
-                                     hugePath + L"\r\n音乐2=" + SoundA());
+    const std::string original =
+        "\xFF\xFE\x01garbage\x80\x80 line\r\n=no key\r\n按钮1=outside any section\r\n" + Gbk(L"[按钮记录]\r\n") +
+        "\x81\x30 not gbk\r\n" +
+        Gbk(L"按钮1=" + hugeName + L"\r\n按钮2=99999999999999999999999999\r\n[音乐播放]\r\n音乐1=" + hugePath +
+            L"\r\n音乐2=" + SoundA());
     WriteAll(Data(L"Data.ini"), original);
     LoadWindow();
     ExpectSlot(1, hugeName, hugePath);
@@ -348,11 +369,11 @@ TEST_F(CustomSlotTest, BrokenDataIniLoadsAndLosesNothingOnTheNextAssignment) {
 
     // Assigning slot 3 adds its two keys and keeps every other byte.
     Assign(3, SoundB(), L"三");
-    const std::string expected = "\xFF\xFE\x01garbage\x80\x80 line\r\n=no key\r\n按钮1=outside any section\r\n" +
-                                 Gbk(L"[按钮记录]\r\n") + "\x81\x30 not gbk\r\n" +
-                                 Gbk(L"按钮1=" + hugeName + L"\r\n按钮2=99999999999999999999999999\r\n按钮3=三\r\n" +
-                                     L"[音乐播放]\r\n音乐1=" + hugePath + L"\r\n音乐2=" + SoundA() + L"\r\n音乐3=" +
-                                     SoundB() + L"\r\n");
+    const std::string expected =
+        "\xFF\xFE\x01garbage\x80\x80 line\r\n=no key\r\n按钮1=outside any section\r\n" + Gbk(L"[按钮记录]\r\n") +
+        "\x81\x30 not gbk\r\n" +
+        Gbk(L"按钮1=" + hugeName + L"\r\n按钮2=99999999999999999999999999\r\n按钮3=三\r\n" + L"[音乐播放]\r\n音乐1=" +
+            hugePath + L"\r\n音乐2=" + SoundA() + L"\r\n音乐3=" + SoundB() + L"\r\n");
     EXPECT_EQ(FileText(Data(L"Data.ini")), expected);
     window.reset();
     LoadWindow();

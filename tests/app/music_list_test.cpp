@@ -63,16 +63,16 @@ protected:
     // 按钮19 "添加音效" with `path` chosen in its file dialog. Notes the
     // dialog's folder and filter when asked.
     void Add(const std::wstring& path, std::wstring* folder = nullptr, std::wstring* filter = nullptr) {
-        const size_t driven = WithModals([this] { Click(kButton19); },
-                                         {{kDialogClass, [&](HWND dialog) {
-                                               wchar_t text[MAX_PATH]{};
-                                               ::SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH,
-                                                              reinterpret_cast<LPARAM>(text));
-                                               if (folder) *folder = text;
-                                               ::GetDlgItemTextW(dialog, cmb1, text, MAX_PATH);
-                                               if (filter) *filter = text;
-                                               ChooseFile(dialog, path);
-                                           }}});
+        const size_t driven =
+            WithModals([this] { Click(kButton19); }, {{kDialogClass, [&](HWND dialog) {
+                                                           wchar_t text[MAX_PATH]{};
+                                                           ::SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH,
+                                                                          reinterpret_cast<LPARAM>(text));
+                                                           if (folder) *folder = text;
+                                                           ::GetDlgItemTextW(dialog, cmb1, text, MAX_PATH);
+                                                           if (filter) *filter = text;
+                                                           ChooseFile(dialog, path);
+                                                       }}});
         ASSERT_EQ(driven, 1u);
         PumpMessages(20);
     }
@@ -104,7 +104,8 @@ protected:
     std::vector<Row> Rows() const {
         runtime::ListView list = window->MusicList();
         std::vector<Row> rows;
-        for (int i = 0; i < list.Count(); ++i) rows.push_back({list.GetText(i, 0), list.GetText(i, 1), list.GetText(i, 2)});
+        for (int i = 0; i < list.Count(); ++i)
+            rows.push_back({list.GetText(i, 0), list.GetText(i, 1), list.GetText(i, 2)});
         return rows;
     }
     void Select(int item) {
@@ -176,10 +177,11 @@ TEST_F(MusicListTest, NumbersStayUntilARestartRenumbersThem) {
     EXPECT_EQ(FileText(ListFile()), Line(L"掌声", Song(L"掌声")) + Line(L"结束", Song(L"结束")));
     // The number of a new song is the count after adding it: a second "3".
     Add(Song(L"新歌"));
-    EXPECT_EQ(Rows(), (std::vector<Row>{{L"2", L"掌声", Song(L"掌声")},
-                                        {L"3", L"结束", Song(L"结束")},
-                                        {L"3", L"新歌", Song(L"新歌")}}));
-    const std::string stored = Line(L"掌声", Song(L"掌声")) + Line(L"结束", Song(L"结束")) + Line(L"新歌", Song(L"新歌"));
+    EXPECT_EQ(Rows(),
+              (std::vector<Row>{
+                  {L"2", L"掌声", Song(L"掌声")}, {L"3", L"结束", Song(L"结束")}, {L"3", L"新歌", Song(L"新歌")}}));
+    const std::string stored =
+        Line(L"掌声", Song(L"掌声")) + Line(L"结束", Song(L"结束")) + Line(L"新歌", Song(L"新歌"));
     EXPECT_EQ(FileText(ListFile()), stored);
 
     // Deleting with nothing selected removes nothing and writes the file anew.
@@ -191,9 +193,9 @@ TEST_F(MusicListTest, NumbersStayUntilARestartRenumbersThem) {
 
     window.reset();
     LoadWindow();
-    EXPECT_EQ(Rows(), (std::vector<Row>{{L"1", L"掌声", Song(L"掌声")},
-                                        {L"2", L"结束", Song(L"结束")},
-                                        {L"3", L"新歌", Song(L"新歌")}}));
+    EXPECT_EQ(Rows(),
+              (std::vector<Row>{
+                  {L"1", L"掌声", Song(L"掌声")}, {L"2", L"结束", Song(L"结束")}, {L"3", L"新歌", Song(L"新歌")}}));
     EXPECT_EQ(FileText(ListFile()), stored);
 }
 
@@ -403,8 +405,8 @@ TEST_F(BrokenMusicListFileTest, FiveMegabytesOfRandomBytesLoadAndAreKept) {
 }
 
 TEST_F(BrokenMusicListFileTest, LastLineWithoutLineEndLoads) {
-    Check(Gbk(L"甲----C:\\歌\\甲.mp3\r\n乙----C:\\歌\\乙.mp3"), {{L"甲", L"C:\\歌\\甲.mp3"}, {L"乙", L"C:\\歌\\乙.mp3"}},
-          true);
+    Check(Gbk(L"甲----C:\\歌\\甲.mp3\r\n乙----C:\\歌\\乙.mp3"),
+          {{L"甲", L"C:\\歌\\甲.mp3"}, {L"乙", L"C:\\歌\\乙.mp3"}}, true);
 }
 
 }  // namespace

@@ -19,12 +19,18 @@ struct PresetCase {
 };
 
 constexpr PresetCase kPresetCases[] = {
-    {kButton1, L"群众笑声", L"群众笑声.mp3"},       {kButton2, L"敲锣声音", L"敲锣声音.mp3"},
-    {kButton3, L"敲钟声音", L"敲钟声.mp3"},         {kButton4, L"乌鸦飞过", L"乌鸦飞过.mp3"},
-    {kButton5, L"哈里路亚", L"哈里路亚.mp3"},       {kButton6, L"霸气开场", L"霸气.mp3"},
-    {kButton7, L"卡通音效", L"卡通.mp3"},           {kButton8, L"新闻联播", L"新闻联播.mp3"},
-    {kButton9, L"非诚勿扰亮灯", L"非诚勿扰亮灯.mp3"}, {kButton10, L"炸弹爆炸", L"炸弹.mp3"},
-    {kButton11, L"音效版权", L"版权.mp3"},          {kButton12, L"非诚勿扰灭灯", L"非诚勿扰灭灯.mp3"},
+    {kButton1, L"群众笑声", L"群众笑声.mp3"},
+    {kButton2, L"敲锣声音", L"敲锣声音.mp3"},
+    {kButton3, L"敲钟声音", L"敲钟声.mp3"},
+    {kButton4, L"乌鸦飞过", L"乌鸦飞过.mp3"},
+    {kButton5, L"哈里路亚", L"哈里路亚.mp3"},
+    {kButton6, L"霸气开场", L"霸气.mp3"},
+    {kButton7, L"卡通音效", L"卡通.mp3"},
+    {kButton8, L"新闻联播", L"新闻联播.mp3"},
+    {kButton9, L"非诚勿扰亮灯", L"非诚勿扰亮灯.mp3"},
+    {kButton10, L"炸弹爆炸", L"炸弹.mp3"},
+    {kButton11, L"音效版权", L"版权.mp3"},
+    {kButton12, L"非诚勿扰灭灯", L"非诚勿扰灭灯.mp3"},
 };
 
 // 群众笑声, the longest of the common effects, is the sound interrupted,
@@ -64,15 +70,9 @@ protected:
         ::SendMessageW(slider, WM_KEYUP, key, 0);
         PumpMessages(10);
     }
-    int SliderPosition() const {
-        return static_cast<int>(::SendMessageW(window->Control(kSlider1), TBM_GETPOS, 0, 0));
-    }
-    int SliderMin() const {
-        return static_cast<int>(::SendMessageW(window->Control(kSlider1), TBM_GETRANGEMIN, 0, 0));
-    }
-    int SliderMax() const {
-        return static_cast<int>(::SendMessageW(window->Control(kSlider1), TBM_GETRANGEMAX, 0, 0));
-    }
+    int SliderPosition() const { return static_cast<int>(::SendMessageW(window->Control(kSlider1), TBM_GETPOS, 0, 0)); }
+    int SliderMin() const { return static_cast<int>(::SendMessageW(window->Control(kSlider1), TBM_GETRANGEMIN, 0, 0)); }
+    int SliderMax() const { return static_cast<int>(::SendMessageW(window->Control(kSlider1), TBM_GETRANGEMAX, 0, 0)); }
     // Clicks `button` and waits until its sound has been played; returns where
     // the capture stood before the click.
     size_t PlayAndWait(ControlId button, const PcmFormat& format) {

@@ -33,12 +33,12 @@ std::uint64_t CaptureFileSamples() {
     return ((static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow) / 2;
 }
 
-::testing::AssertionResult CompareWindows(const Samples& capture, size_t offset, const PcmSound& sound,
-                                          size_t samples, double gain) {
+::testing::AssertionResult CompareWindows(const Samples& capture, size_t offset, const PcmSound& sound, size_t samples,
+                                          double gain) {
     if (offset + samples > capture.size())
-        return ::testing::AssertionFailure() << "the capture ends " << Milliseconds(offset + samples - capture.size(),
-                                                                                     sound.format)
-                                             << " ms before the sound does";
+        return ::testing::AssertionFailure()
+               << "the capture ends " << Milliseconds(offset + samples - capture.size(), sound.format)
+               << " ms before the sound does";
     const size_t window = WindowSamples(sound.format);
     for (size_t at = 0; at < samples; at += window) {
         const size_t n = std::min(window, samples - at);
@@ -147,8 +147,7 @@ size_t LocateSound(const Samples& capture, const PcmSound& sound, size_t from, d
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult PrefixPlayedAt(const Samples& capture, size_t offset, const PcmSound& sound,
-                                          size_t frames) {
+::testing::AssertionResult PrefixPlayedAt(const Samples& capture, size_t offset, const PcmSound& sound, size_t frames) {
     if (offset == kNone) return ::testing::AssertionFailure() << "nothing audible was captured";
     const size_t samples = std::min(sound.samples.size(), frames * static_cast<size_t>(sound.format.channels));
     return CompareWindows(capture, offset, sound, samples, 1.0);

@@ -48,12 +48,10 @@ size_t LocateSound(const Samples& capture, const PcmSound& sound, size_t from = 
 
 // The capture from `offset` on holds `sound` scaled by `gain`: the loudness of
 // every 100 ms agrees, and nothing audible comes after the sound's end.
-::testing::AssertionResult PlayedAt(const Samples& capture, size_t offset, const PcmSound& sound,
-                                    double gain = 1.0);
+::testing::AssertionResult PlayedAt(const Samples& capture, size_t offset, const PcmSound& sound, double gain = 1.0);
 // The capture from `offset` on holds the first `frames` frames of `sound`
 // (each 100 ms window of that stretch agrees).
-::testing::AssertionResult PrefixPlayedAt(const Samples& capture, size_t offset, const PcmSound& sound,
-                                          size_t frames);
+::testing::AssertionResult PrefixPlayedAt(const Samples& capture, size_t offset, const PcmSound& sound, size_t frames);
 
 // Waits until the player has handled every call and plays nothing.
 bool WaitUntilPlayed(DWORD timeoutMs = 30000);
