@@ -338,7 +338,9 @@ protected:
         for (const auto& [name, path] : expected) saved += Gbk(name + L"----" + path + L"\r\n");
         saved += Line(L"新歌", Song(L"新歌"));
         EXPECT_EQ(FileText(ListFile()), saved);
-        if (backedUp) EXPECT_EQ(FileText(ListFile() + L".bak"), bytes);
+        if (backedUp) {
+            EXPECT_EQ(FileText(ListFile() + L".bak"), bytes);
+        }
 
         window.reset();
         LoadWindow();
