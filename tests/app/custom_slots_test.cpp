@@ -21,6 +21,13 @@ std::string FileText(const std::wstring& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
+BOOL CALLBACK CountNameDialogs(HWND hwnd, LPARAM count) {
+    wchar_t name[64]{};
+    ::GetClassNameW(hwnd, name, 64);
+    if (wcscmp(name, kNameDialogClass) == 0) ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 class CustomSlotTest : public MainWindowTest {
 protected:
     void SetUp() override {
@@ -168,15 +175,7 @@ TEST_F(CustomSlotTest, SlotsThreeAndFourNeverMix) {
 
     // Every name dialog is gone once closed.
     int nameDialogs = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM count) {
-            wchar_t name[64]{};
-            ::GetClassNameW(hwnd, name, 64);
-            if (wcscmp(name, kNameDialogClass) == 0) ++*reinterpret_cast<int*>(count);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&nameDialogs));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountNameDialogs, reinterpret_cast<LPARAM>(&nameDialogs));
     EXPECT_EQ(nameDialogs, 0);
 
     // Reassigning slot 3 touches slot 3 alone.
