@@ -23,10 +23,11 @@ ALSA
 if [ ! -f "$WINEPREFIX/.pelorin-ready" ]; then
     echo "== Creating the Wine prefix $WINEPREFIX (about 20 s, once per build folder)"
     "$PELORIN_WINE" wineboot.exe -i > "$sink_home/wineboot.log" 2>&1 || { cat "$sink_home/wineboot.log"; exit 1; }
-    # "宋体" and "SimSun" resolve to the installed CJK font. regedit reads a
+    # "宋体" and "SimSun" resolve to the installed CJK font, and so do the
+    # faces GDI+ uses for its generic families and the default GUI font. regedit reads a
     # UTF-16 file with its BOM as Unicode, whatever the ANSI code page.
     reg="$sink_home/fonts.reg"
-    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"SimSun"="WenQuanYi Zen Hei"\r\n"宋体"="WenQuanYi Zen Hei"\r\n"NSimSun"="WenQuanYi Zen Hei"\r\n' |
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"SimSun"="WenQuanYi Zen Hei"\r\n"宋体"="WenQuanYi Zen Hei"\r\n"NSimSun"="WenQuanYi Zen Hei"\r\n"MS Shell Dlg"="WenQuanYi Zen Hei"\r\n"Microsoft Sans Serif"="WenQuanYi Zen Hei"\r\n"Times New Roman"="WenQuanYi Zen Hei"\r\n"Courier New"="WenQuanYi Zen Hei Mono"\r\n"Tahoma"="WenQuanYi Zen Hei"\r\n' |
         iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
     "$PELORIN_WINE" regedit.exe "Z:${reg//\//\\}" > "$sink_home/regedit.log" 2>&1
     wineserver -w
