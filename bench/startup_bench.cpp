@@ -54,8 +54,7 @@ size_t WorkingSetKb() {
 // was shown and painted (UpdateWindow paints synchronously).
 double StartProgram() {
     pelorin::SkinHookS();
-    auto window = pelorin::MainWindow::Load(::GetModuleHandleW(nullptr),
-                                            {pelorin::runtime::ProgramDirectory(), false});
+    auto window = pelorin::MainWindow::Load(::GetModuleHandleW(nullptr), {pelorin::runtime::ProgramDirectory(), false});
     const double ms = MillisecondsSince(entryTime);
     for (const auto& file : pelorin::PresetFiles(window->ProgramDirectory())) pelorin::PreloadMp3(file);
     PumpFor(1000);  // let the presets decode: the working set "after start-up"
@@ -101,7 +100,8 @@ bool RunOnce(const std::wstring& what, Sample& out) {
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
     wchar_t tempDir[MAX_PATH];
     ::GetTempPathW(MAX_PATH, tempDir);
-    const std::wstring result = std::wstring(tempDir) + L"startup_bench_" + std::to_wstring(::GetTickCount64()) + L".txt";
+    const std::wstring result =
+        std::wstring(tempDir) + L"startup_bench_" + std::to_wstring(::GetTickCount64()) + L".txt";
     std::wstring cmd = L"\"" + std::wstring(self) + L"\" child " + what + L" \"" + result + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof(si);

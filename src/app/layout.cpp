@@ -44,9 +44,7 @@ constexpr ControlLayout kLayout[] = {
 
 }  // namespace
 
-std::wstring AboutText() {
-    return std::wstring(L"PelorinMINI|网址:") + kMakerHost + L"|邮箱:" + kMakerEmail;
-}
+std::wstring AboutText() { return std::wstring(L"PelorinMINI|网址:") + kMakerHost + L"|邮箱:" + kMakerEmail; }
 
 std::wstring FeedbackUrl() { return std::wstring(L"http://") + kMakerHost + kFeedbackPath; }
 

@@ -11,6 +11,7 @@ enum class ControlKind { GroupBox, Button, CheckBox, Slider, ListView, Edit, Lab
 
 // Control identifiers, in the order of the layout table. Each control's
 // WM_COMMAND/WM_NOTIFY carries it.
+// clang-format off
 enum ControlId : int {
     kNoControl = 0,
     kGroup1 = 1001,  // "常用音效"
@@ -27,14 +28,15 @@ enum ControlId : int {
     kGroup6,  // about
     kLabel1,
 };
+// clang-format on
 
 struct ControlLayout {
     ControlId id;
     const wchar_t* name;  // the control's name in the program's design
     ControlKind kind;
-    ControlId parent;     // kNoControl: the main window
+    ControlId parent;              // kNoControl: the main window
     int left, top, width, height;  // relative to the parent's client area
-    const wchar_t* caption;  // nullptr: computed (the about line)
+    const wchar_t* caption;        // nullptr: computed (the about line)
     bool checked;
 };
 

@@ -31,7 +31,8 @@ constexpr KindClass kKindClasses[] = {
     {ControlKind::Button, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
     {ControlKind::CheckBox, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0},
     {ControlKind::Slider, TRACKBAR_CLASSW, TBS_HORZ | TBS_NOTICKS | TBS_BOTH | WS_TABSTOP, 0},
-    {ControlKind::ListView, WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {ControlKind::ListView, WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
+     WS_EX_CLIENTEDGE},
     {ControlKind::Edit, L"EDIT", ES_AUTOHSCROLL | WS_BORDER, 0},
     {ControlKind::Label, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0},
 };
@@ -94,8 +95,8 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
         const KindClass& kc = ClassOf(c.kind);
         HWND parent = c.parent == kNoControl ? hwnd_ : Control(c.parent);
         std::wstring caption = c.caption ? c.caption : AboutText();
-        HWND control = ::CreateWindowExW(kc.exStyle, kc.windowClass, caption.c_str(),
-                                         WS_CHILD | WS_VISIBLE | kc.style, c.left, c.top, c.width, c.height, parent,
+        HWND control = ::CreateWindowExW(kc.exStyle, kc.windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | kc.style,
+                                         c.left, c.top, c.width, c.height, parent,
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
         if (!control) return false;
         controls_[c.id] = control;
@@ -142,9 +143,7 @@ std::wstring MainWindow::ControlText(ControlId id) const {
 
 void MainWindow::SetControlText(ControlId id, const std::wstring& text) { ::SetWindowTextW(Control(id), text.c_str()); }
 
-bool MainWindow::IsChecked(ControlId id) const {
-    return ::SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool MainWindow::IsChecked(ControlId id) const { return ::SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void MainWindow::SetTopmost(bool topmost) {
     ::SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -243,8 +242,7 @@ LRESULT CALLBACK MainWindow::ForwardingGroupProc(HWND hwnd, UINT msg, WPARAM wp,
         case WM_MEASUREITEM:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLOREDIT:
-            return ::SendMessageW(::GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
+        case WM_CTLCOLOREDIT: return ::SendMessageW(::GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
         case WM_ERASEBKGND: {
             // Children ask their parent to paint what lies behind them.
             RECT r{};

@@ -12,6 +12,7 @@ struct Preset {
 };
 
 // Several file names differ from the captions; the table is exact.
+// clang-format off
 constexpr Preset kPresets[] = {
     {kButton1, L"yinxiao\\群众笑声.mp3"},   {kButton2, L"yinxiao\\敲锣声音.mp3"},
     {kButton3, L"yinxiao\\敲钟声.mp3"},     {kButton4, L"yinxiao\\乌鸦飞过.mp3"},
@@ -20,6 +21,7 @@ constexpr Preset kPresets[] = {
     {kButton9, L"yinxiao\\非诚勿扰亮灯.mp3"}, {kButton10, L"yinxiao\\炸弹.mp3"},
     {kButton11, L"yinxiao\\版权.mp3"},      {kButton12, L"yinxiao\\非诚勿扰灭灯.mp3"},
 };
+// clang-format on
 
 }  // namespace
 

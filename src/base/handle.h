@@ -17,7 +17,7 @@ enum class HandleKind {
     Window,
     Icon,
     Cursor,
-    Kernel,     // files, events, threads, mappings
+    Kernel,  // files, events, threads, mappings
     Module,
     Count
 };

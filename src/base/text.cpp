@@ -18,8 +18,7 @@ std::string Narrow(unsigned codePage, std::wstring_view text, BOOL* usedDefault)
     if (text.empty()) return {};
     // CP_UTF8 rejects the default-char arguments.
     BOOL* flag = codePage == CP_UTF8 ? nullptr : usedDefault;
-    int n = ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                  flag);
+    int n = ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, flag);
     if (n <= 0) return {};
     std::string out(static_cast<size_t>(n), '\0');
     ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, flag);

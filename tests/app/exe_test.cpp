@@ -35,10 +35,12 @@ TEST(Program, ClosingTheMainWindowEndsTheProcessWithCodeZero) {
     ASSERT_TRUE(::CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
 
     FindMain search{pi.dwProcessId};
-    PumpUntil([&] {
-        ::EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    }, 20000);
+    PumpUntil(
+        [&] {
+            ::EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        20000);
     ASSERT_TRUE(search.found) << "the program's main window never appeared";
     wchar_t title[64]{};
     ::GetWindowTextW(search.found, title, 64);

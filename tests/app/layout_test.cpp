@@ -211,7 +211,8 @@ TEST(MainWindowLifetime, RepeatedLoadsAndPaintsLeaveNoHandlesBehind) {
         auto window = MainWindow::Load(::GetModuleHandleW(nullptr), {dir.Path(), false});
         ASSERT_TRUE(window);
         for (int p = 0; p < 10; ++p) {
-            ::RedrawWindow(window->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            ::RedrawWindow(window->Handle(), nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         }
         window->ToggleExpanded();
         EXPECT_GE(LiveHandleCount(HandleKind::GdiObject), gdi + 1) << "the window's font is counted while it lives";

@@ -47,7 +47,8 @@ TEST(IniFile, MissingFileSectionOrKeyReadsEmpty) {
 TEST(IniFile, MatchesSectionsAndKeysLikeThePlatform) {
     TempDir dir;
     const std::wstring ini = dir.File(L"x.ini");
-    WriteAll(ini, std::string("; comment\r\n[Sounds]\r\n  Slot = a=b=c  \r\nQuoted=\"x y\"\r\n[sounds]\r\nslot=second\r\n"));
+    WriteAll(ini,
+             std::string("; comment\r\n[Sounds]\r\n  Slot = a=b=c  \r\nQuoted=\"x y\"\r\n[sounds]\r\nslot=second\r\n"));
     EXPECT_EQ(ReadIni(ini, L"SOUNDS", L"slot"), L"a=b=c");
     EXPECT_EQ(ReadIni(ini, L"sounds", L"quoted"), L"x y");
     ASSERT_TRUE(WriteIni(ini, L"SOUNDS", L"SLOT", L"v=1"));

@@ -46,8 +46,7 @@ TEST(UniqueHandle, MoveAssignmentClosesTheTargetsHandle) {
 }
 
 TEST(UniqueHandle, InvalidFileHandleIsEmpty) {
-    UniqueFile file(::CreateFileW(L"Z:\\no\\such\\folder\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                  nullptr));
+    UniqueFile file(::CreateFileW(L"Z:\\no\\such\\folder\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     EXPECT_FALSE(file);
     EXPECT_EQ(LiveHandleCount(HandleKind::Kernel), 0);
 }

@@ -28,14 +28,14 @@ TEST(GbkText, FitsGbkRejectsWhatGbkCannotHold) {
 TEST(GbkText, InvalidBytesDoNotThrowOrVanish) {
     // A lone lead byte and bytes outside GBK: decoding never fails and keeps
     // the valid characters around them.
-    std::wstring text = FromGbk(std::string("a\x81", 2) + "b\xFF" "c");
+    std::wstring text = FromGbk(std::string("a\x81", 2) +
+                                "b\xFF"
+                                "c");
     EXPECT_NE(text.find(L'a'), std::wstring::npos);
     EXPECT_NE(text.find(L'c'), std::wstring::npos);
 }
 
-TEST(Utf8Text, RoundTrip) {
-    EXPECT_EQ(FromUtf8(ToUtf8(L"音效 \U0001F3B5")), L"音效 \U0001F3B5");
-}
+TEST(Utf8Text, RoundTrip) { EXPECT_EQ(FromUtf8(ToUtf8(L"音效 \U0001F3B5")), L"音效 \U0001F3B5"); }
 
 }  // namespace
 }  // namespace pelorin

@@ -30,8 +30,8 @@ bool WriteFile(const std::wstring& path, std::string_view bytes) {
         return false;
     const std::wstring temp = path + L".new-" + std::to_wstring(::GetCurrentProcessId());
     {
-        UniqueFile file(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                      nullptr));
+        UniqueFile file(
+            ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) return false;
         size_t done = 0;
         bool ok = true;

@@ -42,8 +42,8 @@ std::wstring Trim(std::wstring_view s) {
 }
 
 bool SameName(std::wstring_view a, std::wstring_view b) {
-    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
-                                  TRUE) == CSTR_EQUAL;
+    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
 }
 
 // The name of a "[section]" line, if it is one.
@@ -75,9 +75,9 @@ std::optional<KeyValue> ParseKeyValue(std::wstring_view line) {
 
 // Where a key lives in the file: the index of its section header and of its line.
 struct Location {
-    std::optional<size_t> section;   // header line of the first matching section
-    std::optional<size_t> keyLine;   // the key's line in that section
-    size_t lastContentLine = 0;      // last non-blank line of that section
+    std::optional<size_t> section;  // header line of the first matching section
+    std::optional<size_t> keyLine;  // the key's line in that section
+    size_t lastContentLine = 0;     // last non-blank line of that section
     std::wstring value;
 };
 
