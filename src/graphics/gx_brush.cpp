@@ -24,13 +24,7 @@ bool GxBrush::Clone(GxBrush& target) const {
 
 BrushType GxBrush::GetType() const { return GxGet<BrushType>(GdipGetBrushType, NativeBrush()); }
 
-bool GxSolidBrush::Create(GxArgb color) {
-    Clear();
-    GpSolidFill* brush = nullptr;
-    if (!GxCall(GdipCreateSolidFill, color, &brush)) return false;
-    SetNativeHandle(brush);
-    return true;
-}
+bool GxSolidBrush::Create(GxArgb color) { return CreateWith<GpSolidFill>(GdipCreateSolidFill, color); }
 
 bool GxSolidBrush::SetColor(GxArgb color) { return GxCall(GdipSetSolidFillColor, Native<GpSolidFill>(), color); }
 

@@ -19,11 +19,7 @@ GxCachedBitmap::GxCachedBitmap() noexcept : GxObject(&ReleaseCached) {}
 bool GxCachedBitmap::Dispose() { return DisposeWith<GpCachedBitmap>(GdipDeleteCachedBitmap); }
 
 bool GxCachedBitmap::Create(const GxBitmap& bitmap, const GxGraphics& graphics) {
-    Clear();
-    GpCachedBitmap* cached = nullptr;
-    if (!GxCall(GdipCreateCachedBitmap, bitmap.NativeBitmap(), graphics.NativeGraphics(), &cached)) return false;
-    SetNativeHandle(cached);
-    return true;
+    return CreateWith<GpCachedBitmap>(GdipCreateCachedBitmap, bitmap.NativeBitmap(), graphics.NativeGraphics());
 }
 
 }  // namespace pelorin

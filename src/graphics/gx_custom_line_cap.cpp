@@ -20,11 +20,8 @@ GxCustomLineCap::GxCustomLineCap() noexcept : GxObject(&ReleaseCap) {}
 bool GxCustomLineCap::Dispose() { return DisposeWith<GpCustomLineCap>(GdipDeleteCustomLineCap); }
 
 bool GxCustomLineCap::Create(const GxPath* fillPath, const GxPath* strokePath, LineCap baseCap, float baseInset) {
-    Clear();
-    GpCustomLineCap* cap = nullptr;
-    if (!GxCall(GdipCreateCustomLineCap, PathOf(fillPath), PathOf(strokePath), baseCap, baseInset, &cap)) return false;
-    SetNativeHandle(cap);
-    return true;
+    return CreateWith<GpCustomLineCap>(GdipCreateCustomLineCap, PathOf(fillPath), PathOf(strokePath), baseCap,
+                                       baseInset);
 }
 
 bool GxCustomLineCap::Clone(GxCustomLineCap& target) const {

@@ -20,11 +20,7 @@ GxFont::GxFont() noexcept : GxObject(&ReleaseFont) {}
 bool GxFont::Dispose() { return DisposeWith<GpFont>(GdipDeleteFont); }
 
 bool GxFont::Create(const GxFontFamily& family, float emSize, int style, Unit unit) {
-    Clear();
-    GpFont* font = nullptr;
-    if (!GxCall(GdipCreateFont, family.NativeFamily(), emSize, style, unit, &font)) return false;
-    SetNativeHandle(font);
-    return true;
+    return CreateWith<GpFont>(GdipCreateFont, family.NativeFamily(), emSize, style, unit);
 }
 
 bool GxFont::CreateDefaultFont() {
@@ -51,13 +47,7 @@ bool GxFont::CreateFontByNameW(const Bytes& utf16Name, float emSize, int style, 
     return CreateFontByName(GxWideFromBytes(utf16Name), emSize, style, unit);
 }
 
-bool GxFont::CreateFromDC(HDC dc) {
-    Clear();
-    GpFont* font = nullptr;
-    if (!GxCall(GdipCreateFontFromDC, dc, &font)) return false;
-    SetNativeHandle(font);
-    return true;
-}
+bool GxFont::CreateFromDC(HDC dc) { return CreateWith<GpFont>(GdipCreateFontFromDC, dc); }
 
 bool GxFont::CreateFontFromHFONT(HDC dc, HFONT font) {
     if (!font) return CreateFromDC(dc);
@@ -70,20 +60,12 @@ bool GxFont::CreateFontFromHFONT(HDC dc, HFONT font) {
 
 bool GxFont::CreateFromLogfontA(HDC dc, const LOGFONTA* logFont) {
     if (!logFont) return CreateFromDC(dc);
-    Clear();
-    GpFont* font = nullptr;
-    if (!GxCall(GdipCreateFontFromLogfontA, dc, logFont, &font)) return false;
-    SetNativeHandle(font);
-    return true;
+    return CreateWith<GpFont>(GdipCreateFontFromLogfontA, dc, logFont);
 }
 
 bool GxFont::CreateFromLogfontW(HDC dc, const LOGFONTW* logFont) {
     if (!logFont) return CreateFromDC(dc);
-    Clear();
-    GpFont* font = nullptr;
-    if (!GxCall(GdipCreateFontFromLogfontW, dc, logFont, &font)) return false;
-    SetNativeHandle(font);
-    return true;
+    return CreateWith<GpFont>(GdipCreateFontFromLogfontW, dc, logFont);
 }
 
 bool GxFont::Clone(GxFont& target) const {

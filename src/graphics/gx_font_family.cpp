@@ -21,40 +21,18 @@ GxFontFamily::GxFontFamily() noexcept : GxObject(&ReleaseFamily) {}
 bool GxFontFamily::Dispose() { return DisposeWith<GpFontFamily>(GdipDeleteFontFamily); }
 
 bool GxFontFamily::CreateFromName(const std::wstring& name, const GxFontCollection* collection) {
-    Clear();
-    GpFontFamily* family = nullptr;
-    if (!GxCall(GdipCreateFontFamilyFromName, name.c_str(), CollectionOf(collection), &family)) return false;
-    SetNativeHandle(family);
-    return true;
+    return CreateWith<GpFontFamily>(GdipCreateFontFamilyFromName, name.c_str(), CollectionOf(collection));
 }
 
 bool GxFontFamily::CreateFromNameW(const Bytes& utf16Name, const GxFontCollection* collection) {
     return CreateFromName(GxWideFromBytes(utf16Name), collection);
 }
 
-bool GxFontFamily::GetGenericSansSerif() {
-    Clear();
-    GpFontFamily* family = nullptr;
-    if (!GxCall(GdipGetGenericFontFamilySansSerif, &family)) return false;
-    SetNativeHandle(family);
-    return true;
-}
+bool GxFontFamily::GetGenericSansSerif() { return CreateWith<GpFontFamily>(GdipGetGenericFontFamilySansSerif); }
 
-bool GxFontFamily::GetGenericSerif() {
-    Clear();
-    GpFontFamily* family = nullptr;
-    if (!GxCall(GdipGetGenericFontFamilySerif, &family)) return false;
-    SetNativeHandle(family);
-    return true;
-}
+bool GxFontFamily::GetGenericSerif() { return CreateWith<GpFontFamily>(GdipGetGenericFontFamilySerif); }
 
-bool GxFontFamily::GetGenericMonospace() {
-    Clear();
-    GpFontFamily* family = nullptr;
-    if (!GxCall(GdipGetGenericFontFamilyMonospace, &family)) return false;
-    SetNativeHandle(family);
-    return true;
-}
+bool GxFontFamily::GetGenericMonospace() { return CreateWith<GpFontFamily>(GdipGetGenericFontFamilyMonospace); }
 
 bool GxFontFamily::Clone(GxFontFamily& target) const {
     GpFontFamily* copy = nullptr;

@@ -23,11 +23,6 @@ namespace {
 
 void ReleaseGraphics(void* graphics) noexcept { GdipDeleteGraphics(static_cast<GpGraphics*>(graphics)); }
 
-template <typename T>
-INT CountOf(const std::vector<T>& items) {
-    return static_cast<INT>(items.size());
-}
-
 GpMetafile* MetafileOf(const GxImage& image) { return static_cast<GpMetafile*>(image.NativeImage()); }
 
 GpImageAttributes* AttributesOf(const GxImageAttributes* attributes) {

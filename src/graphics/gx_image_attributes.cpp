@@ -17,13 +17,7 @@ GxImageAttributes::GxImageAttributes() noexcept : GxObject(&ReleaseAttributes) {
 
 bool GxImageAttributes::Dispose() { return DisposeWith<GpImageAttributes>(GdipDisposeImageAttributes); }
 
-bool GxImageAttributes::Create() {
-    Clear();
-    GpImageAttributes* attributes = nullptr;
-    if (!GxCall(GdipCreateImageAttributes, &attributes)) return false;
-    SetNativeHandle(attributes);
-    return true;
-}
+bool GxImageAttributes::Create() { return CreateWith<GpImageAttributes>(GdipCreateImageAttributes); }
 
 bool GxImageAttributes::Clone(GxImageAttributes& target) const {
     GpImageAttributes* copy = nullptr;

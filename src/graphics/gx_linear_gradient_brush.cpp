@@ -16,60 +16,34 @@ GpLineGradient* Line(const GxLinearGradientBrush& brush) { return static_cast<Gp
 
 bool GxLinearGradientBrush::Create(const GxPointF& point1, const GxPointF& point2, GxArgb color1, GxArgb color2,
                                    WrapMode wrapMode) {
-    Clear();
-    GpLineGradient* brush = nullptr;
-    if (!GxCall(GdipCreateLineBrush, &point1, &point2, color1, color2, wrapMode, &brush)) return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpLineGradient>(GdipCreateLineBrush, &point1, &point2, color1, color2, wrapMode);
 }
 
 bool GxLinearGradientBrush::CreateI(const GxPoint& point1, const GxPoint& point2, GxArgb color1, GxArgb color2,
                                     WrapMode wrapMode) {
-    Clear();
-    GpLineGradient* brush = nullptr;
-    if (!GxCall(GdipCreateLineBrushI, &point1, &point2, color1, color2, wrapMode, &brush)) return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpLineGradient>(GdipCreateLineBrushI, &point1, &point2, color1, color2, wrapMode);
 }
 
 bool GxLinearGradientBrush::CreateFromRect(const GxRectF& rect, GxArgb color1, GxArgb color2, LinearGradientMode mode,
                                            WrapMode wrapMode) {
-    Clear();
-    GpLineGradient* brush = nullptr;
-    if (!GxCall(GdipCreateLineBrushFromRect, &rect, color1, color2, mode, wrapMode, &brush)) return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpLineGradient>(GdipCreateLineBrushFromRect, &rect, color1, color2, mode, wrapMode);
 }
 
 bool GxLinearGradientBrush::CreateFromRectI(const GxRect& rect, GxArgb color1, GxArgb color2, LinearGradientMode mode,
                                             WrapMode wrapMode) {
-    Clear();
-    GpLineGradient* brush = nullptr;
-    if (!GxCall(GdipCreateLineBrushFromRectI, &rect, color1, color2, mode, wrapMode, &brush)) return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpLineGradient>(GdipCreateLineBrushFromRectI, &rect, color1, color2, mode, wrapMode);
 }
 
 bool GxLinearGradientBrush::CreateFromRectWithAngle(const GxRectF& rect, GxArgb color1, GxArgb color2, float angle,
                                                     bool isAngleScalable, WrapMode wrapMode) {
-    Clear();
-    GpLineGradient* brush = nullptr;
-    if (!GxCall(GdipCreateLineBrushFromRectWithAngle, &rect, color1, color2, angle, isAngleScalable ? TRUE : FALSE,
-                wrapMode, &brush))
-        return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpLineGradient>(GdipCreateLineBrushFromRectWithAngle, &rect, color1, color2, angle,
+                                      isAngleScalable ? TRUE : FALSE, wrapMode);
 }
 
 bool GxLinearGradientBrush::CreateFromRectWithAngleI(const GxRect& rect, GxArgb color1, GxArgb color2, float angle,
                                                      bool isAngleScalable, WrapMode wrapMode) {
-    Clear();
-    GpLineGradient* brush = nullptr;
-    if (!GxCall(GdipCreateLineBrushFromRectWithAngleI, &rect, color1, color2, angle, isAngleScalable ? TRUE : FALSE,
-                wrapMode, &brush))
-        return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpLineGradient>(GdipCreateLineBrushFromRectWithAngleI, &rect, color1, color2, angle,
+                                      isAngleScalable ? TRUE : FALSE, wrapMode);
 }
 
 std::array<GxArgb, 2> GxLinearGradientBrush::GetColors() const {

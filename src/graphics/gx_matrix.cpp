@@ -15,28 +15,14 @@ GxMatrix::GxMatrix() noexcept : GxObject(&ReleaseMatrix) {}
 
 bool GxMatrix::Dispose() { return DisposeWith<GpMatrix>(GdipDeleteMatrix); }
 
-bool GxMatrix::Create() {
-    Clear();
-    GpMatrix* matrix = nullptr;
-    if (!GxCall(GdipCreateMatrix, &matrix)) return false;
-    SetNativeHandle(matrix);
-    return true;
-}
+bool GxMatrix::Create() { return CreateWith<GpMatrix>(GdipCreateMatrix); }
 
 bool GxMatrix::Create2(float m11, float m12, float m21, float m22, float dx, float dy) {
-    Clear();
-    GpMatrix* matrix = nullptr;
-    if (!GxCall(GdipCreateMatrix2, m11, m12, m21, m22, dx, dy, &matrix)) return false;
-    SetNativeHandle(matrix);
-    return true;
+    return CreateWith<GpMatrix>(GdipCreateMatrix2, m11, m12, m21, m22, dx, dy);
 }
 
 bool GxMatrix::Create3(const GxRectF& rect, const std::array<GxPointF, 3>& points) {
-    Clear();
-    GpMatrix* matrix = nullptr;
-    if (!GxCall(GdipCreateMatrix3, &rect, points.data(), &matrix)) return false;
-    SetNativeHandle(matrix);
-    return true;
+    return CreateWith<GpMatrix>(GdipCreateMatrix3, &rect, points.data());
 }
 
 bool GxMatrix::Clone(GxMatrix& target) const {

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <utility>
+#include <vector>
 
 namespace pelorin {
 
@@ -31,6 +32,12 @@ T GxGet(Fn fn, Args&&... args) {
     T value{};
     gxLastStatus = static_cast<int>(fn(std::forward<Args>(args)..., &value));
     return value;
+}
+
+// Element count of an array argument, as the flat API takes it.
+template <typename T>
+INT CountOf(const std::vector<T>& items) {
+    return static_cast<INT>(items.size());
 }
 
 class GxObject {
@@ -81,6 +88,17 @@ protected:
         const bool ok = GxCall(deleteFn, Native<T>());
         Forget();
         return ok;
+    }
+    // The common shape of a creating operation: release what is held, call a
+    // flat create function whose last parameter receives the new object, and
+    // own that object when the call succeeded.
+    template <typename NativeT, typename Fn, typename... Args>
+    bool CreateWith(Fn createFn, Args&&... args) {
+        Clear();
+        NativeT* created = nullptr;
+        if (!GxCall(createFn, std::forward<Args>(args)..., &created)) return false;
+        SetNativeHandle(created);
+        return true;
     }
     // Drops the handle without releasing it (it was released elsewhere).
     void Forget() noexcept;

@@ -18,11 +18,6 @@ namespace {
 
 void ReleasePath(void* path) noexcept { GdipDeletePath(static_cast<GpPath*>(path)); }
 
-template <typename T>
-INT CountOf(const std::vector<T>& items) {
-    return static_cast<INT>(items.size());
-}
-
 GpMatrix* MatrixOf(const GxMatrix* matrix) { return matrix ? matrix->NativeMatrix() : nullptr; }
 
 GpGraphics* GraphicsOf(const GxGraphics* graphics) { return graphics ? graphics->NativeGraphics() : nullptr; }
@@ -66,13 +61,7 @@ GxPath::GxPath() noexcept : GxObject(&ReleasePath) {}
 
 bool GxPath::Dispose() { return DisposeWith<GpPath>(GdipDeletePath); }
 
-bool GxPath::Create(FillMode fillMode) {
-    Clear();
-    GpPath* path = nullptr;
-    if (!GxCall(GdipCreatePath, fillMode, &path)) return false;
-    SetNativeHandle(path);
-    return true;
-}
+bool GxPath::Create(FillMode fillMode) { return CreateWith<GpPath>(GdipCreatePath, fillMode); }
 
 bool GxPath::Create2(const std::vector<GxPointF>& points, const std::vector<BYTE>& types, FillMode fillMode) {
     Clear();

@@ -18,28 +18,16 @@ GpPathGradient* Gradient(const GxPathGradientBrush& brush) { return static_cast<
 }  // namespace
 
 bool GxPathGradientBrush::Create(const std::vector<GxPointF>& points, WrapMode wrapMode) {
-    Clear();
-    GpPathGradient* brush = nullptr;
-    if (!GxCall(GdipCreatePathGradient, points.data(), static_cast<INT>(points.size()), wrapMode, &brush)) return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpPathGradient>(GdipCreatePathGradient, points.data(), static_cast<INT>(points.size()), wrapMode);
 }
 
 bool GxPathGradientBrush::CreateI(const std::vector<GxPoint>& points, WrapMode wrapMode) {
-    Clear();
-    GpPathGradient* brush = nullptr;
-    if (!GxCall(GdipCreatePathGradientI, points.data(), static_cast<INT>(points.size()), wrapMode, &brush))
-        return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpPathGradient>(GdipCreatePathGradientI, points.data(), static_cast<INT>(points.size()),
+                                      wrapMode);
 }
 
 bool GxPathGradientBrush::CreateFromPath(const GxPath& path) {
-    Clear();
-    GpPathGradient* brush = nullptr;
-    if (!GxCall(GdipCreatePathGradientFromPath, path.NativePath(), &brush)) return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpPathGradient>(GdipCreatePathGradientFromPath, path.NativePath());
 }
 
 GxArgb GxPathGradientBrush::GetCenterColor() const {

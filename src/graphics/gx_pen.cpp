@@ -34,19 +34,11 @@ GxPen::GxPen() noexcept : GxObject(&ReleasePen) {}
 bool GxPen::Dispose() { return DisposeWith<GpPen>(GdipDeletePen); }
 
 bool GxPen::Create1(GxArgb color, float width, Unit unit) {
-    Clear();
-    GpPen* pen = nullptr;
-    if (!GxCall(GdipCreatePen1, color, width, unit, &pen)) return false;
-    SetNativeHandle(pen);
-    return true;
+    return CreateWith<GpPen>(GdipCreatePen1, color, width, unit);
 }
 
 bool GxPen::Create2(const GxBrush& brush, float width, Unit unit) {
-    Clear();
-    GpPen* pen = nullptr;
-    if (!GxCall(GdipCreatePen2, brush.NativeBrush(), width, unit, &pen)) return false;
-    SetNativeHandle(pen);
-    return true;
+    return CreateWith<GpPen>(GdipCreatePen2, brush.NativeBrush(), width, unit);
 }
 
 bool GxPen::Clone(GxPen& target) const {

@@ -36,52 +36,18 @@ GxRegion::GxRegion() noexcept : GxObject(&ReleaseRegion) {}
 
 bool GxRegion::Dispose() { return DisposeWith<GpRegion>(GdipDeleteRegion); }
 
-bool GxRegion::Create() {
-    Clear();
-    GpRegion* region = nullptr;
-    if (!GxCall(GdipCreateRegion, &region)) return false;
-    SetNativeHandle(region);
-    return true;
-}
+bool GxRegion::Create() { return CreateWith<GpRegion>(GdipCreateRegion); }
 
-bool GxRegion::CreateRect(const GxRectF& rect) {
-    Clear();
-    GpRegion* region = nullptr;
-    if (!GxCall(GdipCreateRegionRect, &rect, &region)) return false;
-    SetNativeHandle(region);
-    return true;
-}
+bool GxRegion::CreateRect(const GxRectF& rect) { return CreateWith<GpRegion>(GdipCreateRegionRect, &rect); }
 
-bool GxRegion::CreateRectI(const GxRect& rect) {
-    Clear();
-    GpRegion* region = nullptr;
-    if (!GxCall(GdipCreateRegionRectI, &rect, &region)) return false;
-    SetNativeHandle(region);
-    return true;
-}
+bool GxRegion::CreateRectI(const GxRect& rect) { return CreateWith<GpRegion>(GdipCreateRegionRectI, &rect); }
 
-bool GxRegion::CreatePath(const GxPath& path) {
-    Clear();
-    GpRegion* region = nullptr;
-    if (!GxCall(GdipCreateRegionPath, path.NativePath(), &region)) return false;
-    SetNativeHandle(region);
-    return true;
-}
+bool GxRegion::CreatePath(const GxPath& path) { return CreateWith<GpRegion>(GdipCreateRegionPath, path.NativePath()); }
 
-bool GxRegion::CreateHrgn(HRGN source) {
-    Clear();
-    GpRegion* region = nullptr;
-    if (!GxCall(GdipCreateRegionHrgn, source, &region)) return false;
-    SetNativeHandle(region);
-    return true;
-}
+bool GxRegion::CreateHrgn(HRGN source) { return CreateWith<GpRegion>(GdipCreateRegionHrgn, source); }
 
 bool GxRegion::CreateRgnData(const Bytes& data) {
-    Clear();
-    GpRegion* region = nullptr;
-    if (!GxCall(GdipCreateRegionRgnData, data.data(), static_cast<INT>(data.size()), &region)) return false;
-    SetNativeHandle(region);
-    return true;
+    return CreateWith<GpRegion>(GdipCreateRegionRgnData, data.data(), static_cast<INT>(data.size()));
 }
 
 bool GxRegion::Clone(GxRegion& target) const {

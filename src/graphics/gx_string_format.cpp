@@ -16,27 +16,13 @@ GxStringFormat::GxStringFormat() noexcept : GxObject(&ReleaseFormat) {}
 bool GxStringFormat::Dispose() { return DisposeWith<GpStringFormat>(GdipDeleteStringFormat); }
 
 bool GxStringFormat::Create(int flags, LANGID language) {
-    Clear();
-    GpStringFormat* format = nullptr;
-    if (!GxCall(GdipCreateStringFormat, flags, language, &format)) return false;
-    SetNativeHandle(format);
-    return true;
+    return CreateWith<GpStringFormat>(GdipCreateStringFormat, flags, language);
 }
 
-bool GxStringFormat::GetGenericDefault() {
-    Clear();
-    GpStringFormat* format = nullptr;
-    if (!GxCall(GdipStringFormatGetGenericDefault, &format)) return false;
-    SetNativeHandle(format);
-    return true;
-}
+bool GxStringFormat::GetGenericDefault() { return CreateWith<GpStringFormat>(GdipStringFormatGetGenericDefault); }
 
 bool GxStringFormat::GetGenericTypographic() {
-    Clear();
-    GpStringFormat* format = nullptr;
-    if (!GxCall(GdipStringFormatGetGenericTypographic, &format)) return false;
-    SetNativeHandle(format);
-    return true;
+    return CreateWith<GpStringFormat>(GdipStringFormatGetGenericTypographic);
 }
 
 bool GxStringFormat::Clone(GxStringFormat& target) const {

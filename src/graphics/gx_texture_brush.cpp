@@ -20,47 +20,27 @@ GpImageAttributes* AttributesOf(const GxImageAttributes* attributes) {
 }  // namespace
 
 bool GxTextureBrush::Create(const GxImage& image, WrapMode wrapMode) {
-    Clear();
-    GpTexture* brush = nullptr;
-    if (!GxCall(GdipCreateTexture, image.NativeImage(), wrapMode, &brush)) return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpTexture>(GdipCreateTexture, image.NativeImage(), wrapMode);
 }
 
 bool GxTextureBrush::Create2(const GxImage& image, WrapMode wrapMode, float x, float y, float width, float height) {
-    Clear();
-    GpTexture* brush = nullptr;
-    if (!GxCall(GdipCreateTexture2, image.NativeImage(), wrapMode, x, y, width, height, &brush)) return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpTexture>(GdipCreateTexture2, image.NativeImage(), wrapMode, x, y, width, height);
 }
 
 bool GxTextureBrush::Create2I(const GxImage& image, WrapMode wrapMode, int x, int y, int width, int height) {
-    Clear();
-    GpTexture* brush = nullptr;
-    if (!GxCall(GdipCreateTexture2I, image.NativeImage(), wrapMode, x, y, width, height, &brush)) return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpTexture>(GdipCreateTexture2I, image.NativeImage(), wrapMode, x, y, width, height);
 }
 
 bool GxTextureBrush::CreateIA(const GxImage& image, const GxImageAttributes* attributes, float x, float y, float width,
                               float height) {
-    Clear();
-    GpTexture* brush = nullptr;
-    if (!GxCall(GdipCreateTextureIA, image.NativeImage(), AttributesOf(attributes), x, y, width, height, &brush))
-        return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpTexture>(GdipCreateTextureIA, image.NativeImage(), AttributesOf(attributes), x, y, width,
+                                 height);
 }
 
 bool GxTextureBrush::CreateIAI(const GxImage& image, const GxImageAttributes* attributes, int x, int y, int width,
                                int height) {
-    Clear();
-    GpTexture* brush = nullptr;
-    if (!GxCall(GdipCreateTextureIAI, image.NativeImage(), AttributesOf(attributes), x, y, width, height, &brush))
-        return false;
-    SetNativeHandle(brush);
-    return true;
+    return CreateWith<GpTexture>(GdipCreateTextureIAI, image.NativeImage(), AttributesOf(attributes), x, y, width,
+                                 height);
 }
 
 bool GxTextureBrush::GetTransform(GxMatrix& target) const {
