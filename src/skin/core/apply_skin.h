@@ -1,0 +1,58 @@
+#pragma once
+// Handing a top-level window to the skin: its form record, caption buttons and
+// tooltips, and every direct child control of a kind the skin draws.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "base/text.h"
+#include "skin/core/control_records.h"
+#include "skin/pictures/nine_slice_frame.h"
+
+namespace pelorin::skin {
+
+// ApplySkin's optional settings, in their documented order, with their defaults.
+struct SkinSettings {
+    std::int32_t titleHeight = 25;                                      // required; raised to at least 25
+    std::optional<bool> hasTitleBar;                                    // 1
+    std::optional<bool> resizable;                                      // 1
+    std::optional<bool> helpButton;                                     // 0
+    std::optional<bool> menuButton;                                     // 0
+    std::optional<bool> showTitleText;                                  // 1
+    std::optional<bool> glossTitle;                                     // 0
+    std::optional<std::int32_t> statusPartCount;                        // 0
+    std::optional<std::vector<std::int32_t>> statusPartWidths;          // empty; -1 shares the rest
+    std::optional<std::variant<std::wstring, Bytes>> backgroundSource;  // a picture file or picture bytes
+    std::optional<std::int32_t> backgroundPictureMode;                  // the skin-wide mode
+    std::optional<COLORREF> backgroundColor;                            // none
+    std::optional<std::int32_t> backgroundAlpha;                        // 255
+    std::optional<std::int32_t> noCloseButton;                          // 0
+    std::optional<bool> hideTitleIcon;                                  // 0
+    const NineSliceFrame* buttonFrame = nullptr;                        // none
+    std::optional<bool> dragByBody;                                     // 1
+};
+
+void ApplySkin(HWND window, const SkinSettings& settings);
+
+// The per-kind attach steps, run on the direct children of `parent` for the
+// form `form` (ApplySkin passes the form window, a container its own window).
+void AttachPushButtons(std::int32_t form, HWND parent);
+void AttachCheckBoxesAndRadios(std::int32_t form, HWND parent);
+void AttachEditsAndComboBoxes(std::int32_t form, HWND parent);
+void AttachSliders(std::int32_t form, HWND parent);
+void AttachProgressBars(std::int32_t form, HWND parent);
+void AttachListControls(std::int32_t form, HWND parent);
+void AttachUpDowns(std::int32_t form, HWND parent);
+void AttachHeaders(std::int32_t form, HWND parent);
+void AttachToolbars(std::int32_t form, HWND parent);
+void AttachTransparentChildren(std::int32_t form, HWND parent);
+
+// The font of a control as the skin's painters use it.
+ControlFont ReadControlFont(HWND control);
+void LayoutCaptionButtons(std::int32_t form);
+
+}  // namespace pelorin::skin
