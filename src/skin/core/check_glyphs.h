@@ -13,6 +13,9 @@ namespace pelorin::skin {
 
 inline PictureStrip checkGlyphStrip;
 
+// The documented cell size, for layout when the strip is not loaded.
+inline constexpr std::int32_t kGlyphCellWidth = 21;
+
 enum CheckGlyph : std::int32_t {
     kGlyphLargeCheck = 1,
     kGlyphWhiteBox = 2,
