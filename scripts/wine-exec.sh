@@ -13,6 +13,10 @@ export PELORIN_AUDIO_CAPTURE
 # inherit its output and keep it open long after it ended; a caller reading
 # that output through a pipe (ctest) would then wait forever. So the program
 # writes into a file, which is passed on when it ends.
+# A terminal cannot be held like that, and there the output is shown as it comes.
+if [ -t 1 ]; then
+    exec "$PELORIN_WINE" "$@" < /dev/null
+fi
 output=$(mktemp "$PELORIN_CAPTURE_DIR/output-XXXXXX.txt")
 status=0
 "$PELORIN_WINE" "$@" > "$output" 2>&1 < /dev/null || status=$?
