@@ -5,7 +5,9 @@
 //   startup_bench.exe [runs]
 //
 // Each sample is a fresh child process (this program, started with "child
-// app|bare <result file>"), so every run pays the real cold costs.
+// app|bare <result file>"), so every run pays the real cold costs. A child
+// whose window did not come up or paint reports that instead of a time; the
+// benchmark then says so and fails, and shows no figure for that side.
 #include <windows.h>
 #include <psapi.h>
 
@@ -19,6 +21,7 @@
 #include "app/preset_sounds.h"
 #include "app/services/file_io.h"
 #include "app/skin_setup.h"
+#include "base/handle.h"
 
 namespace {
 
@@ -50,21 +53,36 @@ size_t WorkingSetKb() {
     return pmc.WorkingSetSize / 1024;
 }
 
+// What a child measured, or why it could not.
+struct ChildResult {
+    double ms = 0;
+    std::string failure;  // empty when the start-up worked
+};
+
 // The program's own start-up path; MainWindow::Load returns after the window
 // was shown and painted (UpdateWindow paints synchronously).
-double StartProgram() {
+ChildResult StartProgram() {
     pelorin::SkinHookS();
     auto window = pelorin::MainWindow::Load(::GetModuleHandleW(nullptr), {pelorin::runtime::ProgramDirectory(), false});
     const double ms = MillisecondsSince(entryTime);
+    if (!window) return {0, "the main window did not load"};
     for (const auto& file : pelorin::PresetFiles(window->ProgramDirectory())) pelorin::PreloadMp3(file);
     PumpFor(1000);  // let the presets decode: the working set "after start-up"
     window.reset();
-    return ms;
+    return {ms, ""};
 }
 
-LRESULT CALLBACK BareProc(HWND h, UINT m, WPARAM w, LPARAM l) { return ::DefWindowProcW(h, m, w, l); }
+bool barePainted = false;
 
-double StartBareWindow() {
+LRESULT CALLBACK BareProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    if (m == WM_PAINT) barePainted = true;
+    return ::DefWindowProcW(h, m, w, l);
+}
+
+// The baseline: the platform's plainest window, shown and painted with its
+// class brush. It counts only when it really painted, which is read back from
+// the window.
+ChildResult StartBareWindow() {
     WNDCLASSW wc{};
     wc.lpfnWndProc = &BareProc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
@@ -73,29 +91,47 @@ double StartBareWindow() {
     ::RegisterClassW(&wc);
     HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"bare", WS_POPUP, 50, 50, 380, 271, nullptr, nullptr,
                                   wc.hInstance, nullptr);
+    if (!hwnd) return {0, "the bare window could not be created"};
     ::ShowWindow(hwnd, SW_SHOW);
     ::UpdateWindow(hwnd);
     const double ms = MillisecondsSince(entryTime);
+    const COLORREF expected = ::GetSysColor(COLOR_BTNFACE);
+    COLORREF shown = CLR_INVALID;
+    {
+        pelorin::WindowDc dc(hwnd);
+        shown = ::GetPixel(dc.Get(), 190, 135);
+    }
     PumpFor(1000);
     ::DestroyWindow(hwnd);
-    return ms;
+    if (!barePainted) return {ms, "the bare window got no WM_PAINT"};
+    if (shown != expected) {
+        char text[96];
+        std::snprintf(text, sizeof text, "the bare window shows 0x%06lX, not its background 0x%06lX", shown, expected);
+        return {ms, text};
+    }
+    return {ms, ""};
 }
 
 int RunChild(const std::wstring& what, const std::wstring& resultFile) {
-    const double ms = what == L"app" ? StartProgram() : StartBareWindow();
+    const ChildResult result = what == L"app" ? StartProgram() : StartBareWindow();
     const size_t kb = WorkingSetKb();
-    std::string line = std::to_string(ms) + " " + std::to_string(kb) + "\n";
+    const std::string line = result.failure.empty()
+                                 ? "ok " + std::to_string(result.ms) + " " + std::to_string(kb) + "\n"
+                                 : "failed " + result.failure + "\n";
     pelorin::runtime::WriteFile(resultFile, std::string_view(line));
     pelorin::ShutdownPlayback();
-    return 0;
+    return result.failure.empty() ? 0 : 1;
 }
 
 struct Sample {
-    double ms;
-    double kb;
+    double ms = 0;
+    double kb = 0;
+    std::string failure;  // empty when the run measured something
 };
 
+// One fresh child; false (and `out.failure` set) when it measured nothing.
 bool RunOnce(const std::wstring& what, Sample& out) {
+    out = Sample{};
     wchar_t self[MAX_PATH];
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
     wchar_t tempDir[MAX_PATH];
@@ -106,19 +142,55 @@ bool RunOnce(const std::wstring& what, Sample& out) {
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
-    if (!::CreateProcessW(self, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
-    ::WaitForSingleObject(pi.hProcess, 60000);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    pelorin::Bytes bytes = pelorin::runtime::ReadFile(result);
+    if (!::CreateProcessW(self, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        out.failure = "could not start a child process";
+        return false;
+    }
+    pelorin::UniqueKernelHandle process(pi.hProcess), thread(pi.hThread);
+    if (::WaitForSingleObject(process.Get(), 60000) != WAIT_OBJECT_0) {
+        ::TerminateProcess(process.Get(), 1);
+        out.failure = "the child did not end within 60 s";
+        return false;
+    }
+    const pelorin::Bytes bytes = pelorin::runtime::ReadFile(result);
     pelorin::runtime::DeleteFile(result);
-    return std::sscanf(std::string(bytes.begin(), bytes.end()).c_str(), "%lf %lf", &out.ms, &out.kb) == 2;
+    const std::string text(bytes.begin(), bytes.end());
+    if (text.rfind("ok ", 0) == 0 && std::sscanf(text.c_str() + 3, "%lf %lf", &out.ms, &out.kb) == 2) return true;
+    out.failure = text.rfind("failed ", 0) == 0 ? text.substr(7, text.find('\n') - 7) : "the child reported nothing";
+    return false;
 }
 
 double Median(std::vector<double> v) {
-    if (v.empty()) return 0;
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
+}
+
+// The runs of one side: its figures, or why some runs measured nothing.
+struct Side {
+    explicit Side(const char* sideName) : name(sideName) {}
+
+    const char* name;
+    std::vector<double> ms, kb;
+    size_t failures = 0;
+    std::string firstFailure;
+
+    void Add(const Sample& s) {
+        if (s.failure.empty()) {
+            ms.push_back(s.ms);
+            kb.push_back(s.kb);
+        } else if (failures++ == 0) {
+            firstFailure = s.failure;
+        }
+    }
+    bool Ran() const { return failures == 0 && !ms.empty(); }
+};
+
+// A figure of a side that ran, "failed" for one that did not.
+std::string Figure(const Side& side, const std::vector<double>& values, const char* format) {
+    if (!side.Ran()) return "failed";
+    char text[32];
+    std::snprintf(text, sizeof text, format, Median(values));
+    return text;
 }
 
 }  // namespace
@@ -128,15 +200,23 @@ int wmain(int argc, wchar_t** argv) {
     if (argc >= 4 && std::wstring(argv[1]) == L"child") return RunChild(argv[2], argv[3]);
 
     const int runs = argc >= 2 ? std::max(1, _wtoi(argv[1])) : 7;
-    std::vector<double> appMs, appKb, bareMs, bareKb;
+    Side app("Pelorin"), bare("the bare window (baseline)");
     for (int i = 0; i < runs; ++i) {
-        Sample s{};
-        if (RunOnce(L"bare", s)) bareMs.push_back(s.ms), bareKb.push_back(s.kb);
-        if (RunOnce(L"app", s)) appMs.push_back(s.ms), appKb.push_back(s.kb);
+        Sample s;
+        RunOnce(L"bare", s);
+        bare.Add(s);
+        RunOnce(L"app", s);
+        app.Add(s);
     }
     std::printf("Start-up (median of %d fresh processes)\n", runs);
     std::printf("%-44s %12s %12s\n", "", "Pelorin", "bare window");
-    std::printf("%-44s %12.1f %12.1f\n", "process entry to first paint (ms)", Median(appMs), Median(bareMs));
-    std::printf("%-44s %12.0f %12.0f\n", "working set after start-up (KB)", Median(appKb), Median(bareKb));
-    return appMs.empty() || bareMs.empty() ? 1 : 0;
+    std::printf("%-44s %12s %12s\n", "process entry to first paint (ms)", Figure(app, app.ms, "%.1f").c_str(),
+                Figure(bare, bare.ms, "%.1f").c_str());
+    std::printf("%-44s %12s %12s\n", "working set after start-up (KB)", Figure(app, app.kb, "%.0f").c_str(),
+                Figure(bare, bare.kb, "%.0f").c_str());
+    for (const Side* side : {&app, &bare})
+        if (!side->Ran())
+            std::printf("FAILED: %s did not start properly in %zu of %d runs (first: %s); its figures are not shown\n",
+                        side->name, side->failures, runs, side->firstFailure.c_str());
+    return app.Ran() && bare.Ran() ? 0 : 1;
 }
