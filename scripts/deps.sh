@@ -6,7 +6,8 @@
 #   scripts/deps.sh run|test        the 64-bit set, then the 32-bit set
 #   scripts/deps.sh bench <arch>    the test set and the GStreamer plugins that
 #                                   Wine's MCI "mpegvideo" type uses, for the
-#                                   architecture (i686|x86_64) that runs
+#                                   architecture (i686|x86_64) that runs; no
+#                                   32-bit set (bench.sh asks for "test" first)
 #
 # The 64-bit set is everything the x86_64 build, its tests and run.sh need; it
 # must install. The 32-bit set (the i386 architecture and wine32) is a best
@@ -107,7 +108,7 @@ deps_main() {
     required=$(deps_required_packages "$purpose" "$arch") || return 2
     # shellcheck disable=SC2086  # word lists
     missing=$(deps_missing $required)
-    [ -n "$(deps_missing wine32:i386)" ] && want_32=1
+    [ "$purpose" != bench ] && [ -n "$(deps_missing wine32:i386)" ] && want_32=1
     if [ -z "$missing" ] && { [ $want_32 = 0 ] || ! deps_should_try_32bit 0; }; then
         return 0
     fi

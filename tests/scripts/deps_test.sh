@@ -209,7 +209,9 @@ touch "$machine/state/wine32-failed"
 run_deps bench x86_64
 check "exit 0" test $rc = 0
 check "64-bit GStreamer plugins installed" grep -qx "apt-get install -y -q --no-install-recommends gstreamer1.0-plugins-base gstreamer1.0-plugins-good" "$machine/calls"
-finish "bench on x86_64: the 64-bit GStreamer plugins"
+check "no wine32 try for the benchmarks" test "$(count wine32)" = 0
+check "nothing said of wine32" test "$(grep -c wine32 <<< "$out")" = 0
+finish "bench on x86_64: the 64-bit GStreamer plugins, no 32-bit try"
 
 new_machine "${set_64[@]}" googletest wine32:i386
 echo i386 > "$machine/arches"
