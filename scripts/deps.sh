@@ -88,7 +88,10 @@ deps_try_32bit() {
     local log=$1 updated=$2 state
     state=$(deps_state_dir)
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        dpkg --add-architecture i386
+        if ! dpkg --add-architecture i386 > "$log" 2>&1; then
+            deps_32bit_failed "the i386 architecture cannot be added: $(deps_first_error "$log")"
+            return 0
+        fi
         updated=0
     fi
     [ "$updated" = 1 ] || deps_apt_update "$log.update"
@@ -97,10 +100,15 @@ deps_try_32bit() {
         echo "== Installed wine32: the tests run the i686 build where Wine's 32-bit loader starts"
         return 0
     fi
-    local reason
-    reason=$(deps_first_error "$log")
-    mkdir -p "$state" && echo "$(date -u '+%F %T') $reason" > "$state/wine32-failed"
-    echo "== The 32-bit set (wine32) cannot be installed now ($reason): the tests run the x86_64 build and compile the i686 one; PELORIN_TRY_32BIT=1 scripts/deps.sh tries again"
+    deps_32bit_failed "$(deps_first_error "$log")"
+}
+
+# Says in one line that the 32-bit set cannot be had, and remembers it.
+deps_32bit_failed() {
+    local state
+    state=$(deps_state_dir)
+    mkdir -p "$state" && echo "$(date -u '+%F %T') $1" > "$state/wine32-failed"
+    echo "== The 32-bit set (wine32) cannot be installed now ($1): the tests run the x86_64 build and compile the i686 one; PELORIN_TRY_32BIT=1 scripts/deps.sh tries again"
 }
 
 deps_main() {

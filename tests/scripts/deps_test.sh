@@ -23,7 +23,9 @@ cat > "$stubs/dpkg" <<'EOF'
 echo "dpkg $*" >> "$STUB_MACHINE/calls"
 case $1 in
     --print-foreign-architectures) cat "$STUB_MACHINE/arches" ;;
-    --add-architecture) echo "$2" >> "$STUB_MACHINE/arches" ;;
+    --add-architecture)
+        [ -z "${STUB_NO_NEW_ARCH:-}" ] || { echo "dpkg: error: cannot add architecture $2"; exit 2; }
+        echo "$2" >> "$STUB_MACHINE/arches" ;;
     *) exit 2 ;;
 esac
 EOF
@@ -170,6 +172,15 @@ check "wine32 installed" is_installed wine32:i386
 check "no failure remembered" test ! -e "$machine/state/wine32-failed"
 check "update succeeded on its second try without warning" test "$(grep -c Warning <<< "$out")" = 0
 finish "fresh machine, healthy mirror: 64-bit and 32-bit sets installed"
+
+# A dpkg that refuses the i386 architecture: the same best effort.
+new_machine "${set_64[@]}" googletest
+STUB_NO_NEW_ARCH=1 run_deps test
+check "exit 0" test $rc = 0
+check "one line naming the cause" grep -q "wine32) cannot be installed now (the i386 architecture cannot be added: dpkg: error" <<< "$out"
+check "no apt-get call" test "$(count apt-get)" = 0
+check "the failure remembered" test -s "$machine/state/wine32-failed"
+finish "i386 architecture refused: one line, go on"
 
 # The 64-bit set itself failing is an error.
 new_machine
