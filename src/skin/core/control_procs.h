@@ -28,6 +28,9 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT CALLBACK ComboProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ProgressProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void PaintEditFrame(HWND edit, bool focused, bool hot);
+// The combo box's closed body; the progress bar with its gloss.
+void PaintComboBox(HWND combo, bool focused, bool hot);
+void PaintProgressBar(HWND bar);
 void SetEditTextColors(HWND window, COLORREF textColor, COLORREF disabledTextColor = 0x00808080);
 std::int32_t EditBorderKind(HWND edit);
 bool HasScrollBars(HWND edit);

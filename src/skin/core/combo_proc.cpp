@@ -1,0 +1,172 @@
+#include <windows.h>
+
+#include <string>
+
+#include "graphics/gx_bitmap.h"
+#include "graphics/gx_font.h"
+#include "graphics/gx_string_format.h"
+#include "skin/core/control_paint_tools.h"
+#include "skin/core/control_procs.h"
+#include "skin/core/drawing_helpers.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/window_props.h"
+#include "skin/pictures/embedded_pictures.h"
+
+namespace pelorin::skin {
+
+namespace {
+
+// The combo list's code in the form's `hotKind`.
+constexpr std::int32_t kComboHotKind = 3;
+constexpr int kChevronMargin = 4;
+
+struct ComboContext {
+    std::int32_t listIndex = 0;
+    FormRecord* form = nullptr;
+    ComboRecord* combo = nullptr;
+};
+
+ComboContext ContextOf(HWND window) {
+    ComboContext c;
+    c.listIndex = GetPropInt(window, prop::kListIndex);
+    c.form = formRegistry.At(GetPropInt(window, prop::kFormIndex));
+    c.combo = c.form ? c.form->comboBoxes.At(c.listIndex) : nullptr;
+    return c;
+}
+
+bool IsHot(const ComboContext& c) { return c.form->hotKind == kComboHotKind && c.form->lastHotControl == c.listIndex; }
+
+// The selected item's text, else the window text.
+std::wstring SelectedText(HWND combo) {
+    const LRESULT selection = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (selection != CB_ERR) {
+        const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, selection, 0);
+        if (length > 0) {
+            std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+            const LRESULT got = ::SendMessageW(combo, CB_GETLBTEXT, selection, reinterpret_cast<LPARAM>(text.data()));
+            if (got >= 0) {
+                text.resize(static_cast<std::size_t>(got));
+                return text;
+            }
+        }
+    }
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(combo)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(combo, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void DrawBody(GxGraphics& g, int w, int h, bool focused, bool hot) {
+    const GxPath body = RoundedPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
+    FillPathSolid(g, body, ToArgb(kWhite, static_cast<std::uint32_t>(controlAlpha)));
+    if (hot)
+        FillPathGradient(g, body, {0, 0}, {0, static_cast<float>(h)}, ToArgb(themeColor, 20), ToArgb(themeColor, 80));
+    StrokePath(g, body, focused || hot ? ToArgb(themeColor, 180) : ToArgb(kBlack, 80));
+}
+
+void DrawText(GxGraphics& g, HWND combo, int w, int h) {
+    const std::wstring text = SelectedText(combo);
+    if (text.empty()) return;
+    GxFont font;
+    GxStringFormat format;
+    GxSolidBrush brush;
+    if (!font.CreateFontByName(L"宋体", 12, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel) || !format.Create() ||
+        !brush.Create(ToArgb(static_cast<COLORREF>(GetPropValue(combo, prop::kTextColor)))))
+        return;
+    format.SetLineAlign(Gdiplus::StringAlignmentCenter);
+    format.SetFlags(Gdiplus::StringFormatFlagsNoWrap);
+    const float textWidth = static_cast<float>(w - 14 - 2 * kChevronMargin - 4);
+    g.DrawString(text, font, brush, GxRectF(4, 0, textWidth, static_cast<float>(h)), format);
+}
+
+void DrawChevron(GxGraphics& g, int w, int h) {
+    static const Bytes picture = LoadEmbeddedPicture(EmbeddedPicture::ComboChevron);
+    GxBitmap chevron;
+    if (!chevron.LoadFromBytes(picture)) return;
+    const int pw = chevron.GetWidth(), ph = chevron.GetHeight();
+    g.DrawImageRectI(chevron, w - pw - kChevronMargin, (h - ph) / 2, pw, ph);
+}
+
+void OnMouseMove(HWND window, const ComboContext& c) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
+    ::TrackMouseEvent(&track);
+    c.form->hotControl = c.listIndex;
+    if (c.form->hotControl != c.form->lastHotControl || c.form->hotKind != kComboHotKind) {
+        c.form->lastHotControl = c.form->hotControl;
+        c.form->hotKind = kComboHotKind;
+        PaintComboBox(window, c.combo->focused, true);
+    }
+}
+
+void OnMouseLeave(HWND window, const ComboContext& c) {
+    c.form->lastHotControl = 0;
+    PaintComboBox(window, c.combo->focused, false);
+}
+
+LRESULT OnPaint(HWND window, const ComboContext& c) {
+    PAINTSTRUCT ps{};
+    ::BeginPaint(window, &ps);
+    PaintComboBox(window, c.combo->focused, IsHot(c));
+    ::EndPaint(window, &ps);
+    return 0;
+}
+
+// The platform handles the message first (it changes the text or the
+// focus), then the body is drawn anew.
+LRESULT ForwardThenPaint(HWND window, const ComboContext& c, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = ForwardMessage(window, message, wParam, lParam);
+    PaintComboBox(window, c.combo->focused, IsHot(c));
+    return result;
+}
+
+}  // namespace
+
+void PaintComboBox(HWND combo, bool focused, bool hot) {
+    const SIZE size = WindowSize(combo);
+    const int w = size.cx, h = size.cy;
+    if (w <= 0 || h <= 0) return;
+    HDC surface = BuildControlBackground(combo, RECT{0, 0, w, h});
+    if (!surface) return;
+    {
+        GxGraphics g;
+        if (g.CreateFromHDC(surface)) {
+            g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+            g.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
+            DrawBody(g, w, h, focused, hot);
+            DrawText(g, combo, w, h);
+            DrawChevron(g, w, h);
+        }
+    }
+    CopyToFrameCopy(combo, surface);
+    if (HDC dc = ::GetWindowDC(combo)) {
+        // A drop-down combo's own edit box draws its text itself.
+        if (HWND edit = ::FindWindowExW(combo, nullptr, L"Edit", nullptr); edit && ::IsWindowVisible(edit)) {
+            RECT r{}, window{};
+            ::GetWindowRect(edit, &r);
+            ::GetWindowRect(combo, &window);
+            ::ExcludeClipRect(dc, r.left - window.left, r.top - window.top, r.right - window.left,
+                              r.bottom - window.top);
+        }
+        ::BitBlt(dc, 0, 0, w, h, surface, 0, 0, SRCCOPY);
+        ::ReleaseDC(combo, dc);
+    }
+    ReleaseSurface(surface);
+}
+
+LRESULT CALLBACK ComboProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const ComboContext c = ContextOf(window);
+    if (!c.combo) return ForwardMessage(window, message, wParam, lParam);
+    switch (message) {
+        case WM_MOUSEMOVE: OnMouseMove(window, c); break;
+        case WM_MOUSELEAVE: OnMouseLeave(window, c); break;
+        case WM_PAINT: return OnPaint(window, c);
+        case WM_SETFOCUS: c.combo->focused = true; return ForwardThenPaint(window, c, message, wParam, lParam);
+        case WM_KILLFOCUS: c.combo->focused = false; return ForwardThenPaint(window, c, message, wParam, lParam);
+        case WM_MOVE:
+        case WM_SETTEXT: return ForwardThenPaint(window, c, message, wParam, lParam);
+        case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;
+        default: break;
+    }
+    return ForwardMessage(window, message, wParam, lParam);
+}
+
+}  // namespace pelorin::skin

@@ -1,0 +1,84 @@
+#include "skin/core/control_procs.h"
+#include "skin/core/drawing_helpers.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/window_props.h"
+
+namespace pelorin::skin {
+
+namespace {
+
+// The slider list's code in the form's `hotKind`.
+constexpr std::int32_t kSliderHotKind = 2;
+
+struct SliderContext {
+    std::int32_t formIndex = 0;
+    std::int32_t listIndex = 0;
+    FormRecord* form = nullptr;
+    SliderRecord* slider = nullptr;
+};
+
+SliderContext ContextOf(HWND window) {
+    SliderContext c;
+    c.formIndex = GetPropInt(window, prop::kFormIndex);
+    c.listIndex = GetPropInt(window, prop::kListIndex);
+    c.form = formRegistry.At(c.formIndex);
+    c.slider = c.form ? c.form->sliders.At(c.listIndex) : nullptr;
+    return c;
+}
+
+void RequestMouseLeave(HWND window) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
+    ::TrackMouseEvent(&track);
+}
+
+void OnMouseMove(HWND window, const SliderContext& c) {
+    RequestMouseLeave(window);
+    c.form->hotControl = c.listIndex;
+    if (c.form->hotControl != c.form->lastHotControl || c.form->hotKind != kSliderHotKind) {
+        c.slider->hot = true;
+        PaintSlider(c.formIndex, c.listIndex);
+        c.form->lastHotControl = c.form->hotControl;
+        c.form->hotKind = kSliderHotKind;
+    }
+}
+
+void OnMouseLeave(const SliderContext& c) {
+    c.form->lastHotControl = 0;
+    c.slider->hot = false;
+    PaintSlider(c.formIndex, c.listIndex);
+}
+
+LRESULT OnEraseBackground(HDC dc) {
+    const int previous = ::SetBkMode(dc, TRANSPARENT);
+    return previous != 0 ? previous : 1;
+}
+
+LRESULT OnPaint(HWND window, const SliderContext& c) {
+    PAINTSTRUCT ps{};
+    ::BeginPaint(window, &ps);
+    PaintSlider(c.formIndex, c.listIndex);
+    ::EndPaint(window, &ps);
+    return 0;
+}
+
+}  // namespace
+
+// The trackbar keeps its whole behaviour (keys, dragging, notifications);
+// only its painting is replaced.
+LRESULT CALLBACK SliderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const SliderContext c = ContextOf(window);
+    if (!c.slider) return ForwardMessage(window, message, wParam, lParam);
+    switch (message) {
+        case WM_MOUSEMOVE: OnMouseMove(window, c); break;
+        case WM_MOUSELEAVE: OnMouseLeave(c); break;
+        case WM_WINDOWPOSCHANGING: MarkContainerStale(window); break;
+        case WM_MOVE: PaintSlider(c.formIndex, c.listIndex); break;
+        case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+        case WM_PAINT: return OnPaint(window, c);
+        case WM_NCPAINT: PaintSlider(c.formIndex, c.listIndex); return 0;
+        default: break;
+    }
+    return ForwardMessage(window, message, wParam, lParam);
+}
+
+}  // namespace pelorin::skin
