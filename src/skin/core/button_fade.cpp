@@ -85,6 +85,13 @@ void CancelFades() {
     fadeList.clear();
 }
 
+void StopFadesFor(HWND paintedWindow) {
+    for (const auto& entry : fadeList)
+        if (entry->targetWindow != paintedWindow && ::IsWindow(entry->targetWindow))
+            Blend(*entry, kFadeLastStep * kFadeAlphaPerStep);
+    CancelFades();
+}
+
 void EndFadesOf(HWND window) {
     for (auto entry = fadeList.begin(); entry != fadeList.end();) {
         if ((*entry)->targetWindow == window) {

@@ -50,4 +50,10 @@ inline std::function<void(HWND window, std::int32_t alpha)> fadeBlendObserver;
 // Ends the fades that draw on `window` (it is being destroyed).
 void EndFadesOf(HWND window);
 
+// Before a push button is painted: every running fade stops. A fade on
+// another button first shows its last step at once (so moving straight from
+// one button onto the next leaves that one hot, not half-blended); a fade on
+// the painted button itself is dropped, the new paint replaces it.
+void StopFadesFor(HWND paintedWindow);
+
 }  // namespace pelorin::skin

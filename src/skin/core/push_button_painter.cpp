@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/handle.h"
+#include "skin/core/button_fade.h"
 #include "graphics/gx_brushes.h"
 #include "graphics/gx_font.h"
 #include "graphics/gx_path.h"
@@ -211,7 +212,7 @@ void PaintPushButton(HWND window, HDC dc, UINT itemState, const RECT& itemRect) 
     if (!surface.Dc()) return;
     DrawButton(surface.Dc(), window, context, itemState, box);
     CopyToFrameCopy(window, surface.Dc());
-    CancelFades();
+    StopFadesFor(window);
     // A DC whose device reports no screen width cannot show anything (a
     // stale or printer DC): draw on the window's own DC instead.
     std::optional<WindowDc> ownDc;
