@@ -118,6 +118,15 @@ LRESULT OnScroll(HWND window, const EditContext& c, UINT message, WPARAM wParam,
     return ForwardThenRefresh(window, c, message, wParam, lParam);
 }
 
+// The platform redraws its scroll bar when the mouse moves over it (and the
+// edit does not clip its sibling strips), so the strips are drawn after it,
+// with the part under the mouse hot.
+LRESULT OnNcMouseMove(HWND window, const EditContext& c, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = Forward(window, WM_NCMOUSEMOVE, wParam, lParam);
+    RefreshStrips(window, c, StripHitTestVertical(window, lParam), StripHitTestHorizontal(window, lParam));
+    return result;
+}
+
 // The non-client frame: the platform draws the scroll bars (under the
 // strips), then the ring is drawn over its border.
 LRESULT OnNcPaint(HWND window, const EditContext& c, WPARAM wParam, LPARAM lParam) {
@@ -152,9 +161,7 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return ForwardThenRefresh(window, c, message, wParam, lParam);
         case WM_VSCROLL:
         case WM_HSCROLL: return OnScroll(window, c, message, wParam, lParam);
-        case WM_NCMOUSEMOVE:
-            RefreshStrips(window, c, StripHitTestVertical(window, lParam), StripHitTestHorizontal(window, lParam));
-            break;
+        case WM_NCMOUSEMOVE: return OnNcMouseMove(window, c, wParam, lParam);
         case WM_LBUTTONDOWN: c.edit->selecting = true; break;
         case WM_LBUTTONUP: c.edit->selecting = false; break;
         case WM_NCPAINT: return OnNcPaint(window, c, wParam, lParam);
