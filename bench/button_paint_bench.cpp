@@ -1,0 +1,294 @@
+// Cost of painting the skin's buttons: PaintPushButton (normal and hot,
+// 80 x 24), PaintCheckBox and DrawGlowText of a four-character caption, each
+// beside a plain BitBlt of a surface of the same size onto the same window,
+// measured in the same run (the floor any painter pays). The parts of a push
+// button paint are timed on their own as well, to show what costs most.
+//
+//   button_paint_bench.exe [samples]
+//
+// Fails (exit code 1) when the form cannot be set up or a baseline did not run.
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/handle.h"
+#include "graphics/gx_bitmap.h"
+#include "graphics/gx_brushes.h"
+#include "graphics/gx_font.h"
+#include "graphics/gx_graphics.h"
+#include "graphics/gx_string_format.h"
+#include "skin/core/check_glyphs.h"
+#include "skin/core/control_procs.h"
+#include "skin/core/drawing_helpers.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/window_props.h"
+#include "skin/pictures/embedded_pictures.h"
+
+using namespace pelorin;
+using namespace pelorin::skin;
+
+namespace {
+
+constexpr int kFormWidth = 320;
+constexpr int kFormHeight = 120;
+constexpr const wchar_t* kCaption = L"群众笑声";
+
+struct Stats {
+    double median = 0, worst = 0;
+    std::size_t count = 0;
+};
+
+Stats Summarise(std::vector<double> samples) {
+    Stats s;
+    s.count = samples.size();
+    if (samples.empty()) return s;
+    std::sort(samples.begin(), samples.end());
+    s.median = samples[samples.size() / 2];
+    s.worst = samples.back();
+    return s;
+}
+
+Stats Time(int samples, const std::function<void()>& run) {
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    run();  // warm caches, fonts and codecs
+    std::vector<double> ms;
+    for (int i = 0; i < samples; ++i) {
+        LARGE_INTEGER a, b;
+        ::QueryPerformanceCounter(&a);
+        run();
+        ::QueryPerformanceCounter(&b);
+        ms.push_back(1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(frequency.QuadPart));
+    }
+    return Summarise(ms);
+}
+
+std::wstring ProgramFolder() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+Bytes ReadFile(const std::wstring& path) {
+    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return {};
+    Bytes bytes(::GetFileSize(file.Get(), nullptr));
+    DWORD read = 0;
+    if (!bytes.empty() && !::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+        return {};
+    bytes.resize(read);
+    return bytes;
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DRAWITEM) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        PaintPushButton(item->hwndItem, item->hDC, item->itemState, item->rcItem);
+        return TRUE;
+    }
+    if (message == WM_ERASEBKGND) return 1;
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A skinned form with a rendered frame of a grey gradient, as the attach
+// steps would leave it.
+struct BenchForm {
+    HWND window = nullptr;
+    std::int32_t index = 0;
+
+    bool Create() {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = FormProc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"PelorinButtonBenchForm";
+        ::RegisterClassExW(&wc);
+        window = ::CreateWindowExW(0, wc.lpszClassName, L"bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50,
+                                   kFormWidth, kFormHeight, nullptr, nullptr, wc.hInstance, nullptr);
+        if (!window) return false;
+        auto record = std::make_unique<FormRecord>();
+        record->window = window;
+        record->frameBuffer = MemorySurface::Create(kFormWidth, kFormHeight);
+        record->frameCopy = MemorySurface::Create(kFormWidth, kFormHeight);
+        if (!record->frameBuffer || !record->frameCopy) return false;
+        for (int y = 0; y < kFormHeight; ++y)
+            for (int x = 0; x < kFormWidth; ++x) {
+                const std::uint32_t v = 40 + (x + 2 * y) % 160;
+                record->frameBuffer->Pixels()[y * kFormWidth + x] = 0xFF000000u | v << 16 | v << 8 | v;
+            }
+        const Bytes normal = ReadFile(ProgramFolder() + L"\\tp\\通常框.png");
+        const Bytes hot = ReadFile(ProgramFolder() + L"\\tp\\兰边框.png");
+        record->hasButtonFrame = !normal.empty() && record->buttonFrame.Load(normal, &hot, nullptr, nullptr, 3, 3);
+        if (!record->hasButtonFrame) return false;
+        index = formRegistry.Append(std::move(record));
+        SetPropValue(window, prop::kListIndex, index);
+        return true;
+    }
+
+    HWND Add(std::int32_t kind, DWORD style, int x, int y, int w, int h) {
+        HWND button = ::CreateWindowExW(0, L"BUTTON", kCaption, WS_CHILD | WS_VISIBLE | style, x, y, w, h, window,
+                                        nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        FormRecord& form = formRegistry[index];
+        const std::int32_t list = form.buttons.Take();
+        ButtonRecord& record = form.buttons[list];
+        record.window = button;
+        record.kind = kind;
+        record.caption = kCaption;
+        record.glowColor = 0x00FF8800;  // as the application sets every button
+        SetPropValue(button, prop::kFormIndex, index);
+        SetPropValue(button, prop::kListIndex, list);
+        SetPropValue(button, prop::kTextColor, 0x00FFFFFF);
+        SetPropValue(button, prop::kDisabledTextColor, 0x00606060);
+        SetPropValue(button, prop::kPreviousProc, ::GetWindowLongPtrW(button, GWLP_WNDPROC));
+        Subclass(button, ButtonProc);
+        return button;
+    }
+};
+
+struct Row {
+    const char* what;
+    Stats painter;
+    Stats baseline;  // count 0: no baseline for this row
+};
+
+void PrintRow(const Row& row) {
+    std::printf("| %-44s | %7.3f | %7.3f |", row.what, row.painter.median, row.painter.worst);
+    if (row.baseline.count)
+        std::printf(" %7.3f | %7.3f | %6.1fx |\n", row.baseline.median, row.baseline.worst,
+                    row.painter.median / std::max(row.baseline.median, 1e-6));
+    else
+        std::printf(" %7s | %7s | %7s |\n", "-", "-", "");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int samples = argc > 1 ? std::max(10, _wtoi(argv[1])) : 300;
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    int status = 0;
+    {
+        checkGlyphStrip.Load(LoadEmbeddedPicture(EmbeddedPicture::CheckGlyphStrip));
+        BenchForm form;
+        if (!form.Create() || checkGlyphStrip.GetFrameCount() != 6) {
+            std::fprintf(stderr, "FAILED: cannot set up the skinned form (frame pictures or check glyphs missing)\n");
+            Gdiplus::GdiplusShutdown(token);
+            return 1;
+        }
+        HWND push = form.Add(kPushButton, BS_OWNERDRAW, 20, 20, 80, 24);
+        HWND box = form.Add(kCheckBox, BS_AUTOCHECKBOX, 20, 60, 120, 20);
+        ::SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
+        ::UpdateWindow(form.window);
+
+        WindowDc pushDc(push);
+        WindowDc boxDc(box);
+        SurfacePtr pushSized = MemorySurface::Create(80, 24);
+        SurfacePtr boxSized = MemorySurface::Create(120, 20);
+        const RECT pushRect{0, 0, 80, 24};
+        const auto blit = [](HDC target, const SurfacePtr& surface) {
+            return [target, &surface] {
+                ::BitBlt(target, 0, 0, surface->Width(), surface->Height(), surface->Dc(), 0, 0, SRCCOPY);
+                ::GdiFlush();
+            };
+        };
+        const Stats pushBlit = Time(samples, blit(pushDc.Get(), pushSized));
+        const Stats boxBlit = Time(samples, blit(boxDc.Get(), boxSized));
+
+        std::vector<Row> rows;
+        rows.push_back({"PaintPushButton, normal, 80 x 24",
+                        Time(samples, [&] { PaintPushButton(push, pushDc.Get(), 0, pushRect); }), pushBlit});
+        rows.push_back({"PaintPushButton, hot (starts the fade), 80 x 24",
+                        Time(samples, [&] { PaintPushButton(push, pushDc.Get(), ODS_HOTLIGHT, pushRect); }), pushBlit});
+        CancelFades();
+        rows.push_back({"PaintCheckBox, checked, 120 x 20", Time(samples, [&] { PaintCheckBox(box, 0); }), boxBlit});
+        rows.push_back({"PaintCheckBox, animation frame 4, 120 x 20",
+                        Time(samples, [&] { PaintCheckBox(box, 0, true, 4); }), boxBlit});
+
+        // DrawGlowText alone, on a graphics object made once.
+        SurfacePtr glowTarget = MemorySurface::Create(80, 24);
+        Stats glow;
+        {
+            GxGraphics graphics;
+            graphics.CreateFromHDC(glowTarget->Dc());
+            GlowTextOptions options;
+            options.horizontalAlign = Gdiplus::StringAlignmentCenter;
+            options.verticalAlign = Gdiplus::StringAlignmentCenter;
+            glow = Time(samples, [&] {
+                DrawGlowText(graphics, kCaption, GxRectF(0, 0, 80, 26), 0x00FFFFFF, 0x00FF8800, options);
+                graphics.Flush(Gdiplus::FlushIntentionSync);
+            });
+        }
+        rows.push_back({"DrawGlowText, four characters, 80 x 24", glow, pushBlit});
+
+        // The parts of a push-button paint.
+        const auto background = [&] { ReleaseSurface(BuildControlBackground(push, pushRect)); };
+        rows.push_back({"  part: BuildControlBackground + ReleaseSurface", Time(samples, background), {}});
+        const auto makeGraphics = [&] {
+            GxGraphics graphics;
+            graphics.CreateFromHDC(pushSized->Dc());
+        };
+        rows.push_back({"  part: graphics on the surface, made + gone", Time(samples, makeGraphics), {}});
+        {
+            GxGraphics graphics;
+            graphics.CreateFromHDC(pushSized->Dc());
+            NineSliceFrame& frame = formRegistry[form.index].buttonFrame;
+            frame.SetBounds(0, 0, 80, 24);
+            const auto drawFrame = [&] {
+                frame.DrawNormal(graphics);
+                graphics.Flush(Gdiplus::FlushIntentionSync);
+            };
+            rows.push_back({"  part: nine-slice frame (nine PNG decodes)", Time(samples, drawFrame), {}});
+            GxFont font;
+            GxSolidBrush brush;
+            GxStringFormat format;
+            font.CreateFontByName(L"宋体", 12, 0, Gdiplus::UnitPixel);
+            brush.Create(0xFFFFFFFF);
+            format.Create();
+            format.SetAlign(Gdiplus::StringAlignmentCenter);
+            format.SetLineAlign(Gdiplus::StringAlignmentCenter);
+            const auto plainCaption = [&] {
+                graphics.DrawString(kCaption, font, brush, GxRectF(0, 2, 80, 24), format);
+                graphics.Flush(Gdiplus::FlushIntentionSync);
+            };
+            rows.push_back({"  part: plain caption (DrawString)", Time(samples, plainCaption), {}});
+            const auto glyph = [&] {
+                GxBitmap cell;
+                cell.LoadFromBytes(checkGlyphStrip.GetFramePng(kGlyphSmallCheck));
+                graphics.DrawImageRect(cell, 0, 2, 21, 16);
+                graphics.Flush(Gdiplus::FlushIntentionSync);
+            };
+            rows.push_back({"  part: one check glyph, decoded + drawn", Time(samples, glyph), {}});
+        }
+        const auto frameCopy = [&] { CopyToFrameCopy(push, pushSized->Dc()); };
+        rows.push_back({"  part: CopyToFrameCopy", Time(samples, frameCopy), {}});
+
+        std::printf("Pelorin button paint benchmark: %d samples each, same run, same window\n", samples);
+        std::printf("| %-44s | %-17s | %-17s | %-7s |\n", "milliseconds", "painter: med/max", "BitBlt: med/max",
+                    "ratio");
+        std::printf("|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(19, '-').c_str(),
+                    std::string(19, '-').c_str(), std::string(9, '-').c_str());
+        for (const Row& row : rows) PrintRow(row);
+        if (pushBlit.count == 0 || boxBlit.count == 0) {
+            std::printf("FAILED: a BitBlt baseline did not run\n");
+            status = 1;
+        }
+        if (!memoryDcList.empty()) {
+            std::printf("FAILED: %zu surfaces left in memoryDcList\n", memoryDcList.size());
+            status = 1;
+        }
+        CancelFades();
+        ::DestroyWindow(form.window);
+        formRegistry.Remove(form.index);
+    }
+    Gdiplus::GdiplusShutdown(token);
+    return status;
+}
