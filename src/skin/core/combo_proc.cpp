@@ -127,8 +127,9 @@ void PaintComboBox(HWND combo, bool focused, bool hot) {
     HDC surface = BuildControlBackground(combo, RECT{0, 0, w, h});
     if (!surface) return;
     {
-        GxGraphics g;
-        if (g.CreateFromHDC(surface)) {
+        SurfaceCanvas canvas(surface);
+        if (canvas) {
+            GxGraphics& g = canvas.Graphics();
             g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
             g.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
             DrawBody(g, w, h, focused, hot);

@@ -28,8 +28,9 @@ void ExcludeScrollBars(HWND edit, HDC dc) {
 }
 
 void DrawRing(HDC surface, HWND edit, int w, int h, const RECT& text, bool focused, bool hot) {
-    GxGraphics g;
-    if (!g.CreateFromHDC(surface)) return;
+    SurfaceCanvas canvas(surface);
+    if (!canvas) return;
+    GxGraphics& g = canvas.Graphics();
     g.SetClipRectI(0, 0, w, h);
     g.SetClipRectI(text.left, text.top, Width(text), Height(text), Gdiplus::CombineModeExclude);
     FillPathSolid(g, RectanglePath(0, 0, static_cast<float>(w), static_cast<float>(h)), ToArgb(kWhite, 255));

@@ -107,8 +107,9 @@ void PaintProgressBar(HWND window) {
     HDC surface = BuildControlBackground(window, RECT{0, 0, w, h});
     if (!surface) return;
     {
-        GxGraphics g;
-        if (g.CreateFromHDC(surface)) {
+        SurfaceCanvas canvas(surface);
+        if (canvas) {
+            GxGraphics& g = canvas.Graphics();
             g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
             const GxPath outline = RoundedPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
             FillPathSolid(g, outline, ToArgb(kWhite, 100));

@@ -168,8 +168,9 @@ void PaintStrip(HWND owner, std::int32_t hotPart, const StripLayout& layout) {
     HDC surface = BuildControlBackground(strip, RECT{0, 0, w, h});
     if (!surface) return;
     {
-        GxGraphics g;
-        if (g.CreateFromHDC(surface)) {
+        SurfaceCanvas canvas(surface);
+        if (canvas) {
+            GxGraphics& g = canvas.Graphics();
             g.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBilinear);
             g.SetCompositingQuality(Gdiplus::CompositingQualityGammaCorrected);
             DrawTrack(g, w, h);

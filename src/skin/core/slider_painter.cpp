@@ -212,8 +212,9 @@ void PaintSlider(std::int32_t form, std::int32_t slider) {
     HDC surface = BuildControlBackground(s->window, RECT{0, 0, size.cx, size.cy});
     if (!surface) return;
     {
-        GxGraphics g;
-        if (g.CreateFromHDC(surface)) {
+        SurfaceCanvas canvas(surface);
+        if (canvas) {
+            GxGraphics& g = canvas.Graphics();
             g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
             g.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBilinear);
             if (channelOutline) DrawChannelOutline(g, s->vertical, size.cx, size.cy);

@@ -1,0 +1,300 @@
+// Cost of painting the skin's slider, edit frame and scroll strip:
+// PaintSlider (344 x 16, pictures and vector look), PaintEditFrame and
+// PaintScrollStripVertical, each beside a plain BitBlt of a surface of the
+// same size onto the same window in the same run (the floor any painter
+// pays). Parts of each painter are timed on their own as well, to show which
+// costs most.
+//
+//   control_paint_bench.exe [samples]
+//
+// Fails (exit code 1) when the form cannot be set up or a baseline did not run.
+#include <windows.h>
+#include <commctrl.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/handle.h"
+#include "graphics/gx_bitmap.h"
+#include "graphics/gx_graphics.h"
+#include "skin/core/control_procs.h"
+#include "skin/core/drawing_helpers.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/slider_pictures.h"
+#include "skin/core/window_props.h"
+#include "skin/pictures/embedded_pictures.h"
+
+using namespace pelorin;
+using namespace pelorin::skin;
+
+namespace {
+
+constexpr int kFormWidth = 460;
+constexpr int kFormHeight = 260;
+
+struct Stats {
+    double median = 0, worst = 0;
+    std::size_t count = 0;
+};
+
+Stats Time(int samples, const std::function<void()>& run) {
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    run();  // warm caches and codecs
+    std::vector<double> ms;
+    for (int i = 0; i < samples; ++i) {
+        LARGE_INTEGER a, b;
+        ::QueryPerformanceCounter(&a);
+        run();
+        ::QueryPerformanceCounter(&b);
+        ms.push_back(1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(frequency.QuadPart));
+    }
+    std::sort(ms.begin(), ms.end());
+    Stats s;
+    s.count = ms.size();
+    if (!ms.empty()) {
+        s.median = ms[ms.size() / 2];
+        s.worst = ms.back();
+    }
+    return s;
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) return 1;
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A skinned form with a rendered frame of a grey gradient, as the attach
+// steps would leave it, and its controls registered by hand.
+struct BenchForm {
+    HWND window = nullptr;
+    std::int32_t index = 0;
+
+    bool Create() {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = FormProc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"PelorinControlBenchForm";
+        ::RegisterClassExW(&wc);
+        window = ::CreateWindowExW(0, wc.lpszClassName, L"bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50,
+                                   kFormWidth, kFormHeight, nullptr, nullptr, wc.hInstance, nullptr);
+        if (!window) return false;
+        auto record = std::make_unique<FormRecord>();
+        record->window = window;
+        record->frameBuffer = MemorySurface::Create(kFormWidth, kFormHeight);
+        record->frameCopy = MemorySurface::Create(kFormWidth, kFormHeight);
+        if (!record->frameBuffer || !record->frameCopy) return false;
+        for (int y = 0; y < kFormHeight; ++y)
+            for (int x = 0; x < kFormWidth; ++x) {
+                const std::uint32_t v = 40 + (x + 2 * y) % 160;
+                record->frameBuffer->Pixels()[y * kFormWidth + x] = 0xFF000000u | v << 16 | v << 8 | v;
+            }
+        index = formRegistry.Append(std::move(record));
+        SetPropValue(window, prop::kListIndex, index);
+        return true;
+    }
+
+    HWND Child(const wchar_t* kind, DWORD style, DWORD exStyle, int x, int y, int w, int h) {
+        return ::CreateWindowExW(exStyle, kind, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, window, nullptr,
+                                 ::GetModuleHandleW(nullptr), nullptr);
+    }
+
+    void Register(HWND control, std::int32_t list, WNDPROC procedure) {
+        SetPropValue(control, prop::kFormIndex, index);
+        SetPropValue(control, prop::kListIndex, list);
+        SetPropValue(control, prop::kPreviousProc, ::GetWindowLongPtrW(control, GWLP_WNDPROC));
+        Subclass(control, procedure);
+    }
+
+    std::int32_t AddSlider(int y, bool pictures) {
+        HWND slider = Child(TRACKBAR_CLASSW, TBS_HORZ | TBS_NOTICKS, 0, 20, y, 344, 16);
+        ::SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+        ::SendMessageW(slider, TBM_SETPOS, TRUE, 60);
+        FormRecord& form = formRegistry[index];
+        const std::int32_t list = form.sliders.Take();
+        form.sliders[list].window = slider;
+        form.sliders[list].tickPlacement = 3;
+        if (pictures && !LoadSliderPictures(form.sliders[list], LoadEmbeddedPicture(EmbeddedPicture::SliderThumb),
+                                            LoadEmbeddedPicture(EmbeddedPicture::SliderChannelGrey),
+                                            LoadEmbeddedPicture(EmbeddedPicture::SliderChannelBlue)))
+            return 0;
+        Register(slider, list, SliderProc);
+        return list;
+    }
+
+    HWND AddEdit() {
+        HWND edit = Child(L"Edit", ES_MULTILINE | WS_VSCROLL, WS_EX_CLIENTEDGE, 20, 80, 240, 150);
+        std::wstring text;
+        for (int i = 0; i < 60; ++i) text += L"line " + std::to_wstring(i) + L"\r\n";
+        ::SetWindowTextW(edit, text.c_str());
+        FormRecord& form = formRegistry[index];
+        const std::int32_t list = form.edits.Take();
+        form.edits[list].window = edit;
+        SetPropValue(edit, prop::kFormIndex, index);
+        SetPropValue(edit, prop::kListIndex, list);
+        form.edits[list].vStrip = CreateScrollStrip(edit, true, true);
+        Register(edit, list, EditProc);
+        return edit;
+    }
+};
+
+struct Row {
+    std::string what;
+    Stats painter;
+    Stats baseline;  // count 0: a part, no baseline of its own
+};
+
+void PrintRow(const Row& row) {
+    std::printf("| %-46s | %7.3f | %7.3f |", row.what.c_str(), row.painter.median, row.painter.worst);
+    if (row.baseline.count)
+        std::printf(" %7.3f | %7.3f | %6.1fx |\n", row.baseline.median, row.baseline.worst,
+                    row.painter.median / std::max(row.baseline.median, 1e-6));
+    else
+        std::printf(" %7s | %7s | %7s |\n", "-", "-", "");
+}
+
+SIZE SizeOf(HWND window) {
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// The floor: one BitBlt of a same-size surface onto the same window.
+Stats BlitBaseline(int samples, HWND window, bool windowDc) {
+    const SIZE size = SizeOf(window);
+    SurfacePtr surface = MemorySurface::Create(size.cx, size.cy);
+    if (!surface) return {};
+    return Time(samples, [&] {
+        HDC dc = windowDc ? ::GetWindowDC(window) : ::GetDC(window);
+        ::BitBlt(dc, 0, 0, size.cx, size.cy, surface->Dc(), 0, 0, SRCCOPY);
+        ::ReleaseDC(window, dc);
+        ::GdiFlush();
+    });
+}
+
+// Building and releasing the control's background surface.
+Stats BackgroundPart(int samples, HWND window) {
+    const SIZE size = SizeOf(window);
+    return Time(samples, [&] { ReleaseSurface(BuildControlBackground(window, RECT{0, 0, size.cx, size.cy})); });
+}
+
+// A graphics object on a same-size surface, with `draw` run on it.
+Stats GraphicsPart(int samples, HWND window, const std::function<void(GxGraphics&)>& draw) {
+    const SIZE size = SizeOf(window);
+    SurfacePtr surface = MemorySurface::Create(size.cx, size.cy);
+    if (!surface) return {};
+    return Time(samples, [&] {
+        GxGraphics g;
+        if (!g.CreateFromHDC(surface->Dc())) return;
+        g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+        draw(g);
+    });
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int samples = argc > 1 ? std::max(10, _wtoi(argv[1])) : 300;
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    int status = 0;
+    {
+        BenchForm form;
+        std::int32_t pictured = 0, vector = 0;
+        HWND edit = nullptr;
+        if (form.Create()) {
+            pictured = form.AddSlider(20, true);
+            vector = form.AddSlider(50, false);
+            edit = form.AddEdit();
+        }
+        HWND strip = edit ? formRegistry[form.index].edits[1].vStrip : nullptr;
+        if (!pictured || !vector || !strip) {
+            std::fprintf(stderr, "FAILED: cannot set up the skinned form (pictures, slider, edit or strip missing)\n");
+            Gdiplus::GdiplusShutdown(token);
+            return 1;
+        }
+        ::UpdateWindow(form.window);
+        FormRecord& record = formRegistry[form.index];
+        SliderRecord& slider = record.sliders[pictured];
+        HWND sliderWindow = slider.window;
+        const SIZE stripSize = SizeOf(strip);
+        const Bytes chevron = LoadEmbeddedPicture(EmbeddedPicture::ScrollDown);
+
+        std::vector<Row> rows;
+        const Stats sliderBlit = BlitBaseline(samples, sliderWindow, true);
+        rows.push_back(
+            {"PaintSlider 344x16, pictures", Time(samples, [&] { PaintSlider(form.index, pictured); }), sliderBlit});
+        rows.push_back(
+            {"PaintSlider 344x16, vector look", Time(samples, [&] { PaintSlider(form.index, vector); }), sliderBlit});
+        rows.push_back({"  part: background surface", BackgroundPart(samples, sliderWindow), {}});
+        rows.push_back(
+            {"  part: a graphics object, nothing drawn", GraphicsPart(samples, sliderWindow, [](GxGraphics&) {}), {}});
+        {
+            SurfacePtr sized = MemorySurface::Create(344, 16);
+            rows.push_back(
+                {"  part: CopyToFrameCopy", Time(samples, [&] { CopyToFrameCopy(sliderWindow, sized->Dc()); }), {}});
+        }
+        rows.push_back({"  part: the three nine-slice pictures",
+                        GraphicsPart(samples, sliderWindow,
+                                     [&](GxGraphics& g) {
+                                         slider.channelFrame.SetBounds(9, 6, 326, 4);
+                                         slider.channelFrame.DrawNormal(g);
+                                         slider.filledFrame.SetBounds(9, 6, 200, 4);
+                                         slider.filledFrame.DrawNormal(g);
+                                         slider.thumbFrame.SetBounds(200, 0, 11, 16);
+                                         slider.thumbFrame.DrawNormal(g);
+                                     }),
+                        {}});
+
+        const Stats editBlit = BlitBaseline(samples, edit, true);
+        rows.push_back({"PaintEditFrame 240x150, client edge",
+                        Time(samples, [&] { PaintEditFrame(edit, false, false); }), editBlit});
+        rows.push_back(
+            {"PaintEditFrame 240x150, hot", Time(samples, [&] { PaintEditFrame(edit, false, true); }), editBlit});
+        rows.push_back({"  part: background surface", BackgroundPart(samples, edit), {}});
+
+        const Stats stripBlit = BlitBaseline(samples, strip, false);
+        const std::string stripName =
+            "PaintScrollStrip " + std::to_string(stripSize.cx) + "x" + std::to_string(stripSize.cy) + ", vertical";
+        rows.push_back({stripName, Time(samples, [&] { PaintScrollStripVertical(edit, kStripNone); }), stripBlit});
+        rows.push_back({stripName + ", lower arrow hot",
+                        Time(samples, [&] { PaintScrollStripVertical(edit, kStripSecondArrow); }), stripBlit});
+        rows.push_back({"  part: background surface", BackgroundPart(samples, strip), {}});
+        rows.push_back({"  part: decode and draw one 14x14 chevron",
+                        GraphicsPart(samples, strip,
+                                     [&](GxGraphics& g) {
+                                         GxBitmap b;
+                                         if (b.LoadFromBytes(chevron)) g.DrawImageRectI(b, 1, 2, 14, 14);
+                                     }),
+                        {}});
+
+        std::printf("Control painters, %d samples each, milliseconds (baseline: BitBlt of a same-size surface)\n\n",
+                    samples);
+        std::printf("| %-46s | %7s | %7s | %7s | %7s | %7s |\n", "painter", "median", "worst", "blit md", "blit wst",
+                    "ratio");
+        std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(48, '-').c_str(), std::string(9, '-').c_str(),
+                    std::string(9, '-').c_str(), std::string(9, '-').c_str(), std::string(9, '-').c_str(),
+                    std::string(9, '-').c_str());
+        for (const Row& row : rows) {
+            PrintRow(row);
+            if (row.painter.count == 0) status = 1;
+        }
+        if (!sliderBlit.count || !editBlit.count || !stripBlit.count) {
+            std::fprintf(stderr, "FAILED: a baseline did not run\n");
+            status = 1;
+        }
+        ::DestroyWindow(form.window);
+    }
+    Gdiplus::GdiplusShutdown(token);
+    return status;
+}
