@@ -1,0 +1,271 @@
+// Cost of drawing a skinned form's frame: a full RenderFrame of 380 x 537 with
+// the embedded 440 x 440 JPEG stretched (mode 3), PresentFrame, and one
+// caption-button fade step (DrawCaptionButton with an overlay, copied to the
+// window), each beside a BitBlt of a 380 x 537 surface onto the same window
+// measured in the same run. The pieces of a full render are timed alone too:
+// picture decode, stretch, tint, outline, caption text, caption buttons.
+//
+//   frame_render_bench.exe [samples]
+//
+// Fails (exit code 1) when the form cannot be set up or the baseline did not run.
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/handle.h"
+#include "graphics/gx_bitmap.h"
+#include "graphics/gx_graphics.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/window_props.h"
+#include "skin/pictures/embedded_pictures.h"
+#include "skin/windows/frame_parts.h"
+#include "skin/windows/frame_render.h"
+
+using namespace pelorin;
+using namespace pelorin::skin;
+
+namespace {
+
+constexpr int kWidth = 380;
+constexpr int kHeight = 537;
+
+struct Stats {
+    double median = 0, worst = 0;
+    std::size_t count = 0;
+};
+
+Stats Summarise(std::vector<double> samples) {
+    Stats s;
+    s.count = samples.size();
+    if (samples.empty()) return s;
+    std::sort(samples.begin(), samples.end());
+    s.median = samples[samples.size() / 2];
+    s.worst = samples.back();
+    return s;
+}
+
+Stats Time(int samples, const std::function<void()>& run) {
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    run();  // warm caches, fonts and codecs
+    std::vector<double> ms;
+    for (int i = 0; i < samples; ++i) {
+        LARGE_INTEGER a, b;
+        ::QueryPerformanceCounter(&a);
+        run();
+        ::GdiFlush();
+        ::QueryPerformanceCounter(&b);
+        ms.push_back(1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(frequency.QuadPart));
+    }
+    return Summarise(ms);
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) return 1;
+    if (message == WM_PAINT) {
+        PaintDc paint(window);
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+CaptionButton MakeButton(std::int32_t kind, EmbeddedPicture picture) {
+    CaptionButton button;
+    button.kind = kind;
+    button.width = kind == kCaptionClose ? 38 : 26;
+    button.picture = LoadEmbeddedPicture(picture);
+    return button;
+}
+
+// The main window's frame as the skin is applied to it: title area 110 high,
+// the "更多功能" button, minimise and close, the caption text with its halo.
+struct BenchForm {
+    HWND window = nullptr;
+    std::int32_t index = 0;
+
+    bool Create() {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = FormProc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"PelorinFrameBenchForm";
+        ::RegisterClassExW(&wc);
+        window = ::CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"Pelorin MINI版", WS_POPUP | WS_VISIBLE, 50, 50,
+                                   kWidth, kHeight, nullptr, nullptr, wc.hInstance, nullptr);
+        if (!window) return false;
+        auto record = std::make_unique<FormRecord>();
+        FormRecord& form = *record;
+        form.window = window;
+        form.titleHeight = 110;
+        form.resizable = false;
+        form.hasOwnIcon = true;
+        form.backgroundAlpha = 100;
+        form.captionButtons.push_back(MakeButton(kCaptionCustom, EmbeddedPicture::CaptionMore));
+        form.captionButtons.push_back(MakeButton(kCaptionMinimize, EmbeddedPicture::CaptionMinimize));
+        form.captionButtons.push_back(MakeButton(kCaptionClose, EmbeddedPicture::CaptionClose));
+        form.captionStripWidth = 26 + 26 + 38 + 2 + 3;
+        form.captionStripLeft = kWidth - form.captionStripWidth + 1;
+        for (std::size_t i = 0; i < form.captionButtons.size(); ++i) {
+            CaptionButton& b = form.captionButtons[i];
+            const int left = form.captionStripLeft + 2 + static_cast<int>(i) * 27;
+            b.rect = RECT{left, 1, left + (b.kind == kCaptionClose ? 40 : 26), 19};
+        }
+        index = formRegistry.Append(std::move(record));
+        SetPropValue(window, prop::kListIndex, index);
+        return !skinBackgroundPicture.empty();
+    }
+};
+
+struct Row {
+    const char* what;
+    Stats measured;
+    bool withBaseline;
+};
+
+void PrintRow(const Row& row, const Stats& baseline) {
+    std::printf("| %-50s | %7.3f | %7.3f |", row.what, row.measured.median, row.measured.worst);
+    if (row.withBaseline)
+        std::printf(" %7.3f | %7.3f | %6.1fx |\n", baseline.median, baseline.worst,
+                    row.measured.median / std::max(baseline.median, 1e-6));
+    else
+        std::printf(" %7s | %7s | %7s |\n", "-", "-", "");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int samples = argc > 1 ? std::max(10, _wtoi(argv[1])) : 100;
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    int status = 0;
+    {
+        frameBorderWidth = 3;
+        skinBackgroundColor = 0x00A08060;
+        skinBackgroundPicture = LoadEmbeddedPicture(EmbeddedPicture::Background);
+        skinPictureMode = 3;
+        BenchForm bench;
+        if (!bench.Create()) {
+            std::fprintf(stderr, "FAILED: cannot set up the skinned form (window or background picture missing)\n");
+            Gdiplus::GdiplusShutdown(token);
+            return 1;
+        }
+        const std::int32_t form = bench.index;
+        ::UpdateWindow(bench.window);
+        RenderFrame(form, nullptr, true);
+
+        // The baseline: a plain copy of a surface of the frame's size onto the window.
+        SurfacePtr plain = MemorySurface::Create(kWidth, kHeight);
+        const Stats blit = Time(samples, [&] {
+            WindowDc dc(bench.window);
+            ::BitBlt(dc.Get(), 0, 0, kWidth, kHeight, plain->Dc(), 0, 0, SRCCOPY);
+        });
+
+        std::vector<Row> rows;
+        rows.push_back({"RenderFrame, presented (region, present)",
+                        Time(samples, [&] { RenderFrame(form, nullptr, true); }), true});
+        rows.push_back({"RenderFrame, off screen", Time(samples, [&] { RenderFrame(form, nullptr, false); }), true});
+        rows.push_back({"PresentFrame", Time(samples, [&] { PresentFrame(form); }), true});
+        const auto fadeStep = [&](bool withGraphics) {
+            return [&, withGraphics] {
+                static int step = 0;
+                step = (step + 1) % 8;
+                GxGraphics graphics;
+                graphics.CreateFromHDC(formRegistry[form].frameBuffer->Dc());
+                if (withGraphics) DrawCaptionButton(form, 3, graphics, false, false, 30 + step * 30);
+            };
+        };
+        rows.push_back({"fade step: DrawCaptionButton close, overlay, shown", Time(samples, fadeStep(true)), true});
+        rows.push_back({"  part: graphics on the frame buffer, made + gone", Time(samples, fadeStep(false)), false});
+
+        // The pieces of a full render, each alone on a surface of the frame's size.
+        SurfacePtr target = MemorySurface::Create(kWidth, kHeight);
+        GxGraphics graphics;
+        graphics.CreateFromHDC(target->Dc());
+        FormRecord& record = formRegistry[form];
+        rows.push_back({"  part: four surfaces made (buffer, caches, copy)",
+                        Time(samples,
+                             [&] {
+                                 SurfacePtr a = MemorySurface::Create(kWidth, kHeight);
+                                 SurfacePtr b = MemorySurface::Create(kWidth, kHeight);
+                                 SurfacePtr c = MemorySurface::Create(kWidth, record.titleHeight);
+                                 ::BitBlt(b->Dc(), 0, 0, kWidth, kHeight, a->Dc(), 0, 0, SRCCOPY);
+                                 ::BitBlt(c->Dc(), 0, 0, kWidth, record.titleHeight, a->Dc(), 0, 0, SRCCOPY);
+                             }),
+                        false});
+        rows.push_back({"  part: JPEG 440 x 440 decoded",
+                        Time(samples,
+                             [&] {
+                                 GxBitmap picture;
+                                 picture.LoadFromBytes(skinBackgroundPicture);
+                                 picture.GetWidth();
+                             }),
+                        false});
+        GxBitmap decoded;
+        decoded.LoadFromBytes(skinBackgroundPicture);
+        rows.push_back({"  part: stretched to 380 x 537 (mode 3)",
+                        Time(samples,
+                             [&] {
+                                 PlacePicture(graphics, decoded, 3, kWidth, kHeight);
+                                 graphics.Flush(Gdiplus::FlushIntentionSync);
+                             }),
+                        false});
+        rows.push_back({"  part: background whole (fill, decode, stretch, tint)",
+                        Time(samples,
+                             [&] {
+                                 DrawFrameBackground(record, target->Dc(), graphics, kWidth, kHeight);
+                                 graphics.Flush(Gdiplus::FlushIntentionSync);
+                             }),
+                        false});
+        rows.push_back({"  part: outline, two rings",
+                        Time(samples,
+                             [&] {
+                                 DrawFrameOutline(graphics, kWidth, kHeight);
+                                 graphics.Flush(Gdiplus::FlushIntentionSync);
+                             }),
+                        false});
+        GxGraphics onBuffer;
+        onBuffer.CreateFromHDC(record.frameBuffer->Dc());
+        rows.push_back({"  part: caption text with halo, off screen",
+                        Time(samples, [&] { DrawCaptionText(form, onBuffer, true); }), false});
+        rows.push_back({"  part: three caption buttons, normal, off screen",
+                        Time(samples,
+                             [&] {
+                                 for (std::int32_t i = 1; i <= 3; ++i)
+                                     DrawCaptionButton(form, i, onBuffer, true, false, 0);
+                             }),
+                        false});
+        rows.push_back({"  part: region (SetWindowRgn + SetWindowPos)",
+                        Time(samples,
+                             [&] {
+                                 ::SetWindowRgn(bench.window, nullptr, FALSE);
+                                 ::SetWindowPos(bench.window, nullptr, 0, 0, 0, 0,
+                                                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                                 ::SetWindowRgn(bench.window, ::CreateRoundRectRgn(0, 0, kWidth + 1, kHeight + 1, 5, 5),
+                                                TRUE);
+                             }),
+                        false});
+
+        std::printf("Pelorin frame render benchmark: %d samples each, same run, same 380 x 537 window\n", samples);
+        std::printf("| %-50s | %-17s | %-17s | %-7s |\n", "milliseconds", "measured: med/max", "BitBlt: med/max",
+                    "ratio");
+        std::printf("|%s|%s|%s|%s|\n", std::string(52, '-').c_str(), std::string(19, '-').c_str(),
+                    std::string(19, '-').c_str(), std::string(9, '-').c_str());
+        for (const Row& row : rows) PrintRow(row, blit);
+        if (blit.count == 0) {
+            std::printf("FAILED: the BitBlt baseline did not run\n");
+            status = 1;
+        }
+        ::DestroyWindow(bench.window);
+        formRegistry.Remove(form);
+    }
+    Gdiplus::GdiplusShutdown(token);
+    return status;
+}

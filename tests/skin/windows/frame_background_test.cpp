@@ -1,0 +1,236 @@
+// The frame's background on real windows: picture layouts, colour, tint,
+// gloss, outline and the rounded region, read back from the screen and from
+// the composite copy.
+#include <gtest/gtest.h>
+
+#include "frame_test_form.h"
+#include "skin/core/drawing_helpers.h"
+#include "skin/core/skin_registry.h"
+
+namespace pelorin::test {
+namespace {
+
+constexpr GxArgb kFill = 0xFF204060;         // skin background colour as ARGB
+constexpr COLORREF kFillColor = 0x00604020;  // the same as COLORREF
+constexpr GxArgb kTopLeft = 0xFFE00000;
+constexpr GxArgb kTopRight = 0xFF00E000;
+constexpr GxArgb kBottomLeft = 0xFF0000E0;
+constexpr GxArgb kBottomRight = 0xFFE0E000;
+constexpr GxArgb kCentre = 0xFFE000E0;
+
+// 100 x 50: four coloured quadrants and a 10 x 10 block in the middle.
+Bytes QuadrantPicture() {
+    Pixels p(100, 50);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const bool right = x >= 50;
+            const bool bottom = y >= 25;
+            p.At(x, y) = bottom ? (right ? kBottomRight : kBottomLeft) : (right ? kTopRight : kTopLeft);
+            if (x >= 45 && x < 55 && y >= 20 && y < 30) p.At(x, y) = kCentre;
+        }
+    return EncodePixels(p);
+}
+
+// A plain frame (no title area, so no outline or caption) of 380 x 537.
+FrameFormOptions PlainFrame() {
+    FrameFormOptions options;
+    options.hasTitleBar = false;
+    options.minimizeBox = false;
+    return options;
+}
+
+class FrameBackgroundTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        skin::skinBackgroundColor = kFillColor;
+        skin::skinBackgroundPicture.clear();
+    }
+    SkinThemeScope theme_;
+};
+
+void ExpectPixel(const Pixels& p, int x, int y, GxArgb expected, const char* where, int tolerance = 8) {
+    EXPECT_TRUE(Near(p.At(x, y), expected, tolerance))
+        << where << " (" << x << ", " << y << "): " << Hex(p.At(x, y)) << " expected " << Hex(expected);
+}
+
+TEST_F(FrameBackgroundTest, StretchedPictureCoversTheWholeClientArea) {
+    FrameTestForm form(PlainFrame());
+    form.Record().backgroundPicture = QuadrantPicture();
+    form.Record().backgroundPictureMode = 3;
+    form.Record().backgroundPictureColor = kFillColor;
+    form.Show();
+    for (const Pixels& p : {form.ScreenPixels(), form.FrameCopyPixels()}) {
+        ASSERT_EQ(p.width, 380);
+        ASSERT_EQ(p.height, 537);
+        ExpectPixel(p, 0, 0, kTopLeft, "top-left corner");
+        ExpectPixel(p, 379, 0, kTopRight, "top-right corner");
+        ExpectPixel(p, 0, 536, kBottomLeft, "bottom-left corner");
+        ExpectPixel(p, 379, 536, kBottomRight, "bottom-right corner");
+        ExpectPixel(p, 190, 268, kCentre, "centre");
+        // 3.8 x 10.74 times larger: the centre block spans about 38 x 107 pixels.
+        ExpectPixel(p, 175, 225, kCentre, "inside the stretched centre block");
+        ExpectPixel(p, 160, 200, kTopLeft, "left of the stretched centre block");
+    }
+}
+
+TEST_F(FrameBackgroundTest, NaturalSizeModesPlaceThePictureByTheTable) {
+    skin::skinBackgroundPicture = QuadrantPicture();
+    struct Case {
+        std::int32_t mode;
+        int left;
+        int top;
+    };
+    // (W - w, H - h) = (280, 487); mode 2 centres at (140, 243.5).
+    for (const Case c : {Case{0, 0, 0}, Case{2, 140, 244}, Case{6, 280, 487}}) {
+        SCOPED_TRACE(c.mode);
+        skin::skinPictureMode = c.mode;
+        FrameTestForm form(PlainFrame());
+        form.Show();
+        const Pixels p = form.ScreenPixels();
+        // Rows 243 and 293 of the centred picture are half covered; test inside and outside.
+        ExpectPixel(p, c.left + 2, c.top + 2, kTopLeft, "inside, top-left");
+        ExpectPixel(p, c.left + 97, c.top + 46, kBottomRight, "inside, bottom-right");
+        ExpectPixel(p, c.left + 50, c.top + 25, kCentre, "picture centre");
+        if (c.left > 0) ExpectPixel(p, c.left - 2, c.top + 10, kFill, "left of the picture");
+        if (c.left + 100 < 379) ExpectPixel(p, c.left + 102, c.top + 10, kFill, "right of the picture");
+        if (c.top > 0) ExpectPixel(p, c.left + 10, c.top - 3, kFill, "above the picture");
+        if (c.top + 50 < 536) ExpectPixel(p, c.left + 10, c.top + 52, kFill, "below the picture");
+        EXPECT_EQ(p.argb, form.FrameCopyPixels().argb);
+    }
+}
+
+TEST_F(FrameBackgroundTest, TiledModeRepeatsThePictureAcrossTheTopStrip) {
+    skin::skinBackgroundPicture = QuadrantPicture();
+    skin::skinPictureMode = 4;
+    FrameTestForm form(PlainFrame());
+    form.Show();
+    const Pixels p = form.ScreenPixels();
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        const int x = repeat * 100;
+        ExpectPixel(p, x + 10, 5, kTopLeft, "top-left quadrant of a repeat");
+        ExpectPixel(p, x + 90, 45, kBottomRight, "bottom-right quadrant of a repeat");
+    }
+    ExpectPixel(p, 310, 5, kTopLeft, "the fourth, cut repeat");
+    ExpectPixel(p, 379, 45, kBottomRight, "the last column");
+    ExpectPixel(p, 190, 52, kFill, "below the strip");
+    ExpectPixel(p, 190, 400, kFill, "far below the strip");
+}
+
+TEST_F(FrameBackgroundTest, OwnPictureTakesPrecedenceOverTheSkinPicture) {
+    skin::skinBackgroundPicture = SolidPicture(20, 20, 0xFF00FF00);
+    skin::skinPictureMode = 3;
+    FrameTestForm form(PlainFrame());
+    form.Record().backgroundPicture = SolidPicture(20, 20, 0xFFFF0000);
+    form.Record().backgroundPictureMode = 0;
+    form.Record().backgroundPictureColor = 0x00FFFFFF;
+    form.Show();
+    const Pixels p = form.FrameCopyPixels();
+    ExpectPixel(p, 5, 5, 0xFFFF0000, "own picture");
+    ExpectPixel(p, 200, 200, 0xFFFFFFFF, "own picture colour under it");
+}
+
+TEST_F(FrameBackgroundTest, WithoutPictureTheSkinColourShowsAndTheTintCoversIt) {
+    {
+        FrameTestForm form(PlainFrame());
+        form.Show();
+        const Pixels p = form.ScreenPixels();
+        for (const auto& [x, y] : {std::pair{0, 0}, std::pair{190, 268}, std::pair{379, 536}})
+            ExpectPixel(p, x, y, kFill, "skin colour", 2);
+    }
+    {
+        FrameTestForm form(PlainFrame());
+        form.Record().backgroundColor = 0x000000C0;  // opaque red tint
+        form.Show();
+        ExpectPixel(form.ScreenPixels(), 190, 268, 0xFFC00000, "opaque tint", 2);
+    }
+    {
+        FrameTestForm form(PlainFrame());
+        form.Record().backgroundColor = 0x000000C0;
+        form.Record().backgroundAlpha = 100;
+        form.Show();
+        const GxArgb expected = Over(skin::ToArgb(0x000000C0, 100), kFill);
+        const Pixels p = form.ScreenPixels();
+        ExpectPixel(p, 190, 268, expected, "translucent tint");
+        EXPECT_FALSE(Near(p.At(190, 268), kFill, 20)) << "the tint changes the colour";
+    }
+}
+
+TEST_F(FrameBackgroundTest, GlossTitleLimitsTheTintToBelowTheTitleArea) {
+    FrameFormOptions options;
+    options.titleHeight = 60;
+    FrameTestForm form(options);
+    form.Record().backgroundColor = 0x000000C0;
+    form.Record().glossTitle = true;
+    form.Show();
+    const Pixels p = form.FrameCopyPixels();
+    ExpectPixel(p, 190, 62, 0xFFC00000, "tint just below the title area", 2);
+    ExpectPixel(p, 190, 400, 0xFFC00000, "tint further down", 2);
+    // The gloss over the title: the tint colour from alpha 51 at the top to 255 at the bottom.
+    ExpectPixel(p, 190, 3, Over(skin::ToArgb(0x000000C0, 58), kFill), "top of the gloss", 14);
+    EXPECT_GT(Red(p.At(190, 50)), Red(p.At(190, 10)) + 60) << "the gloss grows towards the bottom";
+    EXPECT_LT(Red(p.At(190, 50)), 0xC0 + 2);
+
+    // Without a tint the gloss is white fading out.
+    FrameTestForm plain(options);
+    plain.Record().glossTitle = true;
+    plain.Show();
+    const Pixels q = plain.FrameCopyPixels();
+    ExpectPixel(q, 190, 3, Over(0x8CFFFFFF, kFill), "white gloss at the top", 14);
+    ExpectPixel(q, 190, 100, kFill, "no gloss below the title", 2);
+}
+
+TEST_F(FrameBackgroundTest, OutlineDrawsADarkOuterAndALightInnerRing) {
+    skin::skinBackgroundColor = 0x00808080;
+    FrameTestForm form;
+    form.Show();
+    const GxArgb grey = 0xFF808080;
+    const GxArgb dark = Over(155u << 24, grey);
+    const GxArgb light = Over(140u << 24 | 0x00FFFFFF, grey);
+    for (const Pixels& p : {form.FrameCopyPixels(), form.ScreenPixels()}) {
+        ExpectPixel(p, 0, 268, dark, "outer ring, left", 16);
+        ExpectPixel(p, 1, 268, light, "inner ring, left", 16);
+        ExpectPixel(p, 2, 268, grey, "inside the rings", 4);
+        ExpectPixel(p, 379, 268, dark, "outer ring, right", 16);
+        ExpectPixel(p, 378, 268, light, "inner ring, right", 16);
+        ExpectPixel(p, 190, 536, dark, "outer ring, bottom", 16);
+        ExpectPixel(p, 190, 535, light, "inner ring, bottom", 16);
+        ExpectPixel(p, 190, 300, grey, "middle", 2);
+    }
+}
+
+TEST_F(FrameBackgroundTest, TitleWindowGetsARoundedRegion) {
+    FrameTestForm form;
+    form.Show();
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(form.Window(), region), ERROR);
+    EXPECT_FALSE(::PtInRegion(region, 0, 0));
+    EXPECT_FALSE(::PtInRegion(region, 379, 536));
+    EXPECT_FALSE(::PtInRegion(region, 379, 0));
+    EXPECT_TRUE(::PtInRegion(region, 3, 3));
+    EXPECT_TRUE(::PtInRegion(region, 190, 0));
+    EXPECT_TRUE(::PtInRegion(region, 0, 268));
+    EXPECT_TRUE(::PtInRegion(region, 379, 268));
+    ::DeleteObject(region);
+    // Rendering again (a second region) keeps the shape.
+    form.Rerender();
+    HRGN again = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(form.Window(), again), ERROR);
+    EXPECT_FALSE(::PtInRegion(again, 0, 0));
+    EXPECT_TRUE(::PtInRegion(again, 190, 268));
+    ::DeleteObject(again);
+}
+
+TEST_F(FrameBackgroundTest, RenderRecordsTheClientSizeAndClearsThePendingFlag) {
+    FrameTestForm form;
+    form.Record().clientWidth = 0;
+    form.Show();
+    EXPECT_FALSE(form.Record().renderPending);
+    EXPECT_EQ(form.Record().clientWidth, 380);
+    EXPECT_EQ(form.Record().clientHeight, 537);
+    ASSERT_TRUE(form.Record().titleCache);
+    EXPECT_EQ(form.Record().titleCache->Height(), 25);
+    EXPECT_FALSE(form.Record().statusCache) << "no status area";
+}
+
+}  // namespace
+}  // namespace pelorin::test
