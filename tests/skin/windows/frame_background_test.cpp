@@ -3,7 +3,10 @@
 // the composite copy.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "frame_test_form.h"
+#include "graphics/gx_bitmap.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 
@@ -19,7 +22,7 @@ constexpr GxArgb kBottomRight = 0xFFE0E000;
 constexpr GxArgb kCentre = 0xFFE000E0;
 
 // 100 x 50: four coloured quadrants and a 10 x 10 block in the middle.
-Bytes QuadrantPicture() {
+Pixels Quadrants() {
     Pixels p(100, 50);
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 100; ++x) {
@@ -28,7 +31,18 @@ Bytes QuadrantPicture() {
             p.At(x, y) = bottom ? (right ? kBottomRight : kBottomLeft) : (right ? kTopRight : kTopLeft);
             if (x >= 45 && x < 55 && y >= 20 && y < 30) p.At(x, y) = kCentre;
         }
-    return EncodePixels(p);
+    return p;
+}
+Bytes QuadrantPicture() { return EncodePixels(Quadrants()); }
+
+// The same without an alpha channel (24-bit PNG), as a JPEG decodes.
+Bytes OpaqueQuadrantPicture() {
+    const Pixels p = Quadrants();
+    GxBitmap bitmap;
+    if (!bitmap.Create(p.width, p.height, PixelFormat24bppRGB)) return {};
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x) bitmap.SetPixel(x, y, p.At(x, y));
+    return bitmap.SaveToBytes(std::wstring(kGxFormatPng));
 }
 
 // A plain frame (no title area, so no outline or caption) of 380 x 537.
@@ -53,9 +67,16 @@ void ExpectPixel(const Pixels& p, int x, int y, GxArgb expected, const char* whe
         << where << " (" << x << ", " << y << "): " << Hex(p.At(x, y)) << " expected " << Hex(expected);
 }
 
-TEST_F(FrameBackgroundTest, StretchedPictureCoversTheWholeClientArea) {
+class StretchTest : public FrameBackgroundTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(StretchTest, StretchedPictureCoversTheWholeClientArea) {
+    const bool opaque = GetParam();
+    const Bytes picture = opaque ? OpaqueQuadrantPicture() : QuadrantPicture();
+    GxBitmap decoded;
+    ASSERT_TRUE(decoded.LoadFromBytes(picture));
+    ASSERT_EQ((decoded.GetPixelFormat() & PixelFormatAlpha) == 0, opaque) << "the picture takes the path meant";
     FrameTestForm form(PlainFrame());
-    form.Record().backgroundPicture = QuadrantPicture();
+    form.Record().backgroundPicture = picture;
     form.Record().backgroundPictureMode = 3;
     form.Record().backgroundPictureColor = kFillColor;
     form.Show();
@@ -72,6 +93,10 @@ TEST_F(FrameBackgroundTest, StretchedPictureCoversTheWholeClientArea) {
         ExpectPixel(p, 160, 200, kTopLeft, "left of the stretched centre block");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Pictures, StretchTest, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& run) {
+    return run.param ? std::string("OpaqueByGdi") : std::string("WithAlphaByGdiPlus");
+});
 
 TEST_F(FrameBackgroundTest, NaturalSizeModesPlaceThePictureByTheTable) {
     skin::skinBackgroundPicture = QuadrantPicture();
