@@ -6,6 +6,7 @@
 #include "skin/core/form_record.h"
 #include "skin/core/skin_registry.h"
 #include "skin/windows/frame_parts.h"
+#include "skin/windows/skin_config.h"
 
 namespace pelorin::skin {
 
@@ -67,12 +68,8 @@ void InvalidateDirect(const List& list, HWND form, bool erase) {
 // repaint with erasing, the others over what they show.
 void RepaintDirectChildren(const FormRecord& form) {
     const HWND window = form.window;
-    for (const auto& list : form.listControls) {
-        if (!IsDirectChild(list.window, window)) continue;
-        ::InvalidateRect(list.window, nullptr, TRUE);
-        for (HWND child = ::GetWindow(list.window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-            if (::IsWindowVisible(child)) ::InvalidateRect(child, nullptr, TRUE);
-    }
+    for (const auto& list : form.listControls)
+        if (IsDirectChild(list.window, window)) RefreshSkinnedControl(list.window, true);
     InvalidateDirect(form.edits, window, true);
     InvalidateDirect(form.comboBoxes, window, true);
     InvalidateDirect(form.buttons, window, false);

@@ -9,6 +9,8 @@
 #include "graphics/gx_bitmap.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
+#include "skin/windows/frame_render.h"
+#include "test_support.h"
 
 namespace pelorin::test {
 namespace {
@@ -255,6 +257,35 @@ TEST_F(FrameBackgroundTest, RenderRecordsTheClientSizeAndClearsThePendingFlag) {
     ASSERT_TRUE(form.Record().titleCache);
     EXPECT_EQ(form.Record().titleCache->Height(), 25);
     EXPECT_FALSE(form.Record().statusCache) << "no status area";
+}
+
+TEST_F(FrameBackgroundTest, PresentedRenderRepaintsTheDirectSkinnedChildrenOnly) {
+    FrameTestForm form;
+    form.Show();
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    HWND direct = ::CreateWindowExW(0, L"BUTTON", L"a", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 20, 60, 80, 24,
+                                    form.Window(), nullptr, instance, nullptr);
+    HWND panel = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, 100, 200, 100, form.Window(), nullptr,
+                                   instance, nullptr);
+    HWND nested = ::CreateWindowExW(0, L"BUTTON", L"b", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 10, 80, 24, panel,
+                                    nullptr, instance, nullptr);
+    HWND unskinned = ::CreateWindowExW(0, L"BUTTON", L"c", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 20, 220, 80, 24,
+                                       form.Window(), nullptr, instance, nullptr);
+    skin::FormRecord& record = form.Record();
+    record.buttons[record.buttons.Take()].window = direct;
+    record.buttons[record.buttons.Take()].window = nested;
+    PumpMessages(50);
+    ASSERT_FALSE(::GetUpdateRect(direct, nullptr, FALSE));
+
+    skin::RenderFrame(form.FormIndex(), nullptr, false);
+    EXPECT_FALSE(::GetUpdateRect(direct, nullptr, FALSE)) << "an off-screen render repaints nothing";
+    skin::RenderFrame(form.FormIndex(), nullptr, true);
+    EXPECT_TRUE(::GetUpdateRect(direct, nullptr, FALSE)) << "a skinned control on the form";
+    EXPECT_FALSE(::GetUpdateRect(nested, nullptr, FALSE)) << "a skinned control inside another window";
+    EXPECT_FALSE(::GetUpdateRect(unskinned, nullptr, FALSE)) << "a control the skin does not draw";
+    ::DestroyWindow(panel);
+    ::DestroyWindow(direct);
+    ::DestroyWindow(unskinned);
 }
 
 }  // namespace
