@@ -1,0 +1,232 @@
+// The header painter: each column cell shows the form background through a
+// vertical theme gradient, with the hot and pressed shades of a clickable
+// header, a one-pixel separator at its right edge, the column's icon and its
+// text in the header's font, trimmed with an ellipsis when it does not fit.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "base/handle.h"
+#include "graphics/gx_brushes.h"
+#include "graphics/gx_font.h"
+#include "graphics/gx_graphics.h"
+#include "graphics/gx_string_format.h"
+#include "skin/core/drawing_helpers.h"
+#include "skin/core/skin_registry.h"
+#include "skin/windows/header_painter.h"
+
+namespace pelorin::skin {
+
+namespace {
+
+constexpr COLORREF kWhite = 0x00FFFFFF;
+constexpr COLORREF kBlack = 0x00000000;
+constexpr GxArgb kTextColor = 0xFF000000;
+
+// One column as the header reports it, in header coordinates.
+struct HeaderCell {
+    RECT rect{};
+    std::wstring text;
+    int format = 0;
+    int image = -1;
+};
+
+std::vector<HeaderCell> ReadCells(HWND header) {
+    const int count = Header_GetItemCount(header);
+    std::vector<HeaderCell> cells;
+    cells.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) {
+        HeaderCell cell;
+        Header_GetItemRect(header, i, &cell.rect);
+        std::array<wchar_t, 260> text{};
+        HDITEMW item{};
+        item.mask = HDI_WIDTH | HDI_TEXT | HDI_FORMAT | HDI_LPARAM | HDI_BITMAP | HDI_IMAGE;
+        item.pszText = text.data();
+        item.cchTextMax = static_cast<int>(text.size());
+        if (::SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item))) {
+            cell.format = item.fmt;
+            cell.image = item.iImage;
+            // A callback text (LPSTR_TEXTCALLBACK) is left to the platform.
+            if (item.pszText && item.pszText != LPSTR_TEXTCALLBACKW) cell.text = item.pszText;
+        }
+        cells.push_back(std::move(cell));
+    }
+    return cells;
+}
+
+// The right edge of a list view's client area in the header's coordinates
+// (the header moves left when the list is scrolled sideways); 0 when the
+// header does not belong to a list view.
+int ListClientEdge(HWND header) {
+    HWND list = ::GetParent(header);
+    if (!list || ClassNameOf(list) != WC_LISTVIEWW) return 0;
+    RECT client{};
+    ::GetClientRect(list, &client);
+    POINT origin{0, 0};
+    ::MapWindowPoints(header, list, &origin, 1);
+    return client.right - origin.x;
+}
+
+void FillVertical(GxGraphics& graphics, int x, int width, int height, GxArgb top, GxArgb bottom) {
+    GxLinearGradientBrush brush;
+    if (width > 0 && height > 0 &&
+        brush.CreateFromRectI({x, 0, width, height}, top, bottom, Gdiplus::LinearGradientModeVertical))
+        graphics.FillRectangleI(brush, x, 0, width, height);
+}
+
+// The state a column is drawn in.
+struct CellLook {
+    bool clickable = false;
+    bool hot = false;
+    bool pressed = false;
+};
+
+void DrawCellShades(GxGraphics& graphics, const RECT& cell, int height, const CellLook& look) {
+    const int x = cell.left;
+    const int width = cell.right - cell.left;
+    if (look.clickable)
+        FillVertical(graphics, x, width, height, ToArgb(kWhite, 80), ToArgb(themeColor, 120));
+    else
+        FillVertical(graphics, x, width, height, ToArgb(themeColor, 60), ToArgb(themeColor, 10));
+    if (look.hot) FillVertical(graphics, x, width, height, ToArgb(themeColor, 60), ToArgb(kBlack, 30));
+    if (look.pressed) FillVertical(graphics, x, width, height, ToArgb(kBlack, 30), ToArgb(kWhite, 120));
+    // The separator: the cell's last pixel column.
+    FillVertical(graphics, cell.right - 1, 1, height, ToArgb(kBlack, 60), ToArgb(kWhite, 50));
+}
+
+// Text measuring and drawing share one format: a single line, vertically
+// centred. The ellipsis is put in by FitWithEllipsis (Wine's GDI+ cuts an
+// overlong line without one).
+struct TextTools {
+    GxFont font;
+    GxStringFormat format;
+    bool ok = false;
+};
+
+TextTools MakeTextTools(const HeaderRecord& header) {
+    TextTools tools;
+    tools.ok = tools.font.CreateFontByName(header.fontName, static_cast<float>(header.fontSize), header.fontStyle,
+                                           Gdiplus::UnitPixel) &&
+               tools.format.Create(Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsLineLimit) &&
+               tools.format.SetLineAlign(Gdiplus::StringAlignmentCenter) &&
+               tools.format.SetTrimming(Gdiplus::StringTrimmingNone);
+    return tools;
+}
+
+float TextWidth(const GxGraphics& graphics, const TextTools& tools, const std::wstring& text, int height) {
+    if (text.empty()) return 0;
+    GxRectF bounds{};
+    const GxRectF layout{0, 0, 100000.0f, static_cast<float>(std::max(height, 1))};
+    return graphics.MeasureString(text, tools.font, layout, tools.format, bounds) ? bounds.Width : 0;
+}
+
+// The text itself when it fits `width`, else its longest start followed by
+// an ellipsis that does.
+std::wstring FitWithEllipsis(const GxGraphics& graphics, const TextTools& tools, const std::wstring& text, float width,
+                             int height) {
+    if (TextWidth(graphics, tools, text, height) <= width) return text;
+    constexpr wchar_t kEllipsis[] = L"\u2026";
+    std::size_t fits = 0, tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const std::size_t middle = (fits + tooLong) / 2;
+        if (TextWidth(graphics, tools, text.substr(0, middle) + kEllipsis, height) <= width)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    // Never half a surrogate pair.
+    if (fits > 0 && IS_HIGH_SURROGATE(text[fits - 1])) --fits;
+    return text.substr(0, fits) + kEllipsis;
+}
+
+// Where the icon (and after it the text) starts: right-aligned or centred
+// when icon, margin and text fit, else at the bitmap margin.
+int ContentLeft(int format, int width, int margin, int iconWidth, int textWidth) {
+    const bool fits = iconWidth + margin + textWidth <= width;
+    if ((format & HDF_JUSTIFYMASK) == HDF_RIGHT && fits) return width - iconWidth - textWidth;
+    if ((format & HDF_JUSTIFYMASK) == HDF_CENTER && fits) return (width - iconWidth - margin - textWidth) / 2;
+    return margin;
+}
+
+void DrawCellContent(HDC surface, GxGraphics& graphics, const TextTools& tools, const HeaderCell& cell, int height,
+                     int margin, HIMAGELIST images) {
+    const int width = cell.rect.right - cell.rect.left;
+    UniqueIcon icon;
+    int iconWidth = 0, iconHeight = 0;
+    if ((cell.format & HDF_IMAGE) && images) {
+        icon.Reset(::ImageList_GetIcon(images, cell.image, ILD_TRANSPARENT));
+        if (icon && !::ImageList_GetIconSize(images, &iconWidth, &iconHeight)) iconWidth = iconHeight = 0;
+    }
+    const int textWidth = tools.ok ? static_cast<int>(TextWidth(graphics, tools, cell.text, height) + 0.5f) : 0;
+    const int x = ContentLeft(cell.format, width, margin, iconWidth, textWidth);
+    if (icon) {
+        graphics.Flush(Gdiplus::FlushIntentionSync);
+        ::DrawIconEx(surface, cell.rect.left + x, (height - iconHeight) / 2, icon.Get(), iconWidth, iconHeight, 0,
+                     nullptr, DI_NORMAL);
+        ::GdiFlush();
+    }
+    if (!tools.ok || cell.text.empty()) return;
+    GxSolidBrush brush;
+    const GxRectF layout{static_cast<float>(cell.rect.left + x + iconWidth), 0,
+                         static_cast<float>(width - iconWidth - 2 * margin), static_cast<float>(height)};
+    if (layout.Width > 0 && brush.Create(kTextColor))
+        graphics.DrawString(FitWithEllipsis(graphics, tools, cell.text, layout.Width, height), tools.font, brush,
+                            layout, tools.format);
+}
+
+}  // namespace
+
+void DrawHeader(std::int32_t formIndex, std::int32_t headerIndex, HDC target) {
+    FormRecord* form = formRegistry.At(formIndex);
+    HeaderRecord* header = form ? form->listViews.At(headerIndex) : nullptr;
+    if (!header || !header->window || !::IsWindow(header->window)) return;
+    HWND window = header->window;
+    RECT client{};
+    ::GetClientRect(window, &client);
+    if (client.right <= 0 || client.bottom <= 0) return;
+    const int height = client.bottom;
+
+    std::vector<HeaderCell> cells = ReadCells(window);
+    if (!cells.empty()) {
+        RECT& last = cells.back().rect;
+        last.right = std::max(last.right, static_cast<LONG>(ListClientEdge(window)));
+    }
+    const int margin = Header_GetBitmapMargin(window);
+
+    HDC surface = BuildControlBackground(window, client);
+    if (!surface) return;
+    {
+        GxGraphics graphics;
+        if (graphics.CreateFromHDC(surface)) {
+            const TextTools tools = MakeTextTools(*header);
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                const HeaderCell& cell = cells[i];
+                if (cell.rect.right <= cell.rect.left) continue;
+                const std::int32_t column = static_cast<std::int32_t>(i) + 1;
+                CellLook look;
+                look.clickable = header->clickable;
+                look.hot = header->clickable && header->mouseInside && header->hotColumn == column;
+                look.pressed = header->clickable && header->pressedColumn == column;
+                graphics.SetClipRectI(cell.rect.left, 0, cell.rect.right - cell.rect.left, height);
+                DrawCellShades(graphics, cell.rect, height, look);
+                DrawCellContent(surface, graphics, tools, cell, height, margin, header->imageList);
+            }
+            graphics.ResetClip();
+        }
+    }
+    // The header's picture, cells and the background beyond the last one.
+    if (target) {
+        ::BitBlt(target, 0, 0, client.right, height, surface, 0, 0, SRCCOPY);
+    } else if (HDC own = ::GetDC(window)) {
+        ::BitBlt(own, 0, 0, client.right, height, surface, 0, 0, SRCCOPY);
+        ::ReleaseDC(window, own);
+    }
+    CopyToFrameCopy(window, surface);
+    ReleaseSurface(surface);
+}
+
+}  // namespace pelorin::skin
