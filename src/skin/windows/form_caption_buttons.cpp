@@ -5,7 +5,6 @@
 
 #include <utility>
 
-#include "graphics/gx_graphics.h"
 #include "skin/core/skin_registry.h"
 #include "skin/windows/form_handlers.h"
 #include "skin/windows/frame_render.h"
@@ -43,9 +42,8 @@ bool ValidButton(const FormRecord& form, std::int32_t button) {
 // copies it to the window.
 void DrawButton(const FormContext& c, std::int32_t button, std::int32_t opacity, bool pressed = false) {
     if (!ValidButton(c.form, button) || !c.form.frameBuffer || !c.form.titleCache) return;
-    GxGraphics graphics;
-    if (graphics.CreateFromHDC(c.form.frameBuffer->Dc()))
-        DrawCaptionButton(c.index, button, graphics, false, pressed, opacity);
+    SurfaceGraphics graphics(*c.form.frameBuffer);
+    if (graphics) DrawCaptionButton(c.index, button, graphics.Graphics(), false, pressed, opacity);
 }
 
 void DrawFadeStep(const FormContext& c, std::int32_t button, std::int32_t opacity) {
@@ -158,6 +156,7 @@ void OnCaptionMouseMove(const FormContext& c, POINT point) {
 
 void OnMouseLeave(const FormContext& c) {
     c.form.mouseTracked = false;
+    c.form.hoverTimerOn = false;  // outside the window is outside the strip
     ChangeHotButton(c, 0);
 }
 

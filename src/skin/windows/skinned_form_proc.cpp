@@ -6,7 +6,6 @@
 #include "skin/windows/skinned_form_proc.h"
 
 #include "base/handle.h"
-#include "graphics/gx_graphics.h"
 #include "skin/core/apply_skin.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
@@ -189,9 +188,8 @@ void OnSysCommand(const FormContext& c, WPARAM command) {
 void OnSetText(const FormContext& c, const wchar_t* text) {
     FormRecord& f = c.form;
     if (!f.showTitleText || !f.hasTitleBar || !f.frameBuffer) return;
-    GxGraphics graphics;
-    if (graphics.CreateFromHDC(f.frameBuffer->Dc()))
-        DrawCaptionText(c.index, graphics, false, std::wstring(text ? text : L""));
+    SurfaceGraphics graphics(*f.frameBuffer);
+    if (graphics) DrawCaptionText(c.index, graphics.Graphics(), false, std::wstring(text ? text : L""));
 }
 
 LRESULT CALLBACK SkinnedFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
