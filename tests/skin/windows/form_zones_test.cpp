@@ -1,0 +1,103 @@
+// The resize borders and corners of a skinned form, and moving it by its
+// surface, through real messages to a real window.
+
+#include <gtest/gtest.h>
+
+#include "form_test_window.h"
+#include "skin/core/skin_registry.h"
+#include "test_support.h"
+
+namespace pelorin::test {
+namespace {
+
+constexpr int W = SkinnedTestWindow::kWidth;
+constexpr int H = SkinnedTestWindow::kHeight;
+
+HCURSOR Cursor(const wchar_t* id) { return ::LoadCursorW(nullptr, id); }
+
+// The cursor a mouse move to the point leaves, starting from the arrow.
+HCURSOR CursorAt(SkinnedTestWindow& w, POINT p) {
+    ::SetCursor(Cursor(IDC_ARROW));
+    ::SendMessageW(w.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    return ::GetCursor();
+}
+
+TEST(FormZones, CornerAndLeftEdgeCursors) {
+    SkinnedTestWindow w;
+    for (int x = 0; x <= 10; x += 5)
+        for (int y = 0; y <= 10; y += 5) EXPECT_EQ(CursorAt(w, {x, y}), Cursor(IDC_SIZENWSE)) << x << "," << y;
+    EXPECT_EQ(CursorAt(w, {11, 5}), Cursor(IDC_ARROW));  // past the corner, below the 3-pixel top edge
+    for (int x = 0; x <= 3; ++x) EXPECT_EQ(CursorAt(w, {x, 100}), Cursor(IDC_SIZEWE)) << x;
+    EXPECT_EQ(CursorAt(w, {4, 100}), Cursor(IDC_ARROW));
+    EXPECT_EQ(CursorAt(w, {2, 11}), Cursor(IDC_SIZEWE));
+    EXPECT_EQ(CursorAt(w, {2, H - 11}), Cursor(IDC_SIZEWE));
+    EXPECT_EQ(CursorAt(w, {2, 10}), Cursor(IDC_SIZENWSE));
+    EXPECT_EQ(CursorAt(w, {2, H - 10}), Cursor(IDC_SIZENESW));
+    EXPECT_EQ(CursorAt(w, {W - 2, 100}), Cursor(IDC_SIZEWE));
+    EXPECT_EQ(CursorAt(w, {100, H - 2}), Cursor(IDC_SIZENS));
+    EXPECT_EQ(CursorAt(w, {W - 3, H - 3}), Cursor(IDC_SIZENWSE));
+    EXPECT_EQ(CursorAt(w, {150, 200}), Cursor(IDC_ARROW));
+}
+
+struct ZoneCase {
+    POINT point;
+    WPARAM command;
+};
+
+TEST(FormZones, APressInAZoneSendsItsSizeCommand) {
+    SkinnedTestWindow w;
+    const ZoneCase cases[] = {
+        {{1, 200}, 0xF001}, {{W - 1, 200}, 0xF002}, {{100, 1}, 0xF003},       {{100, H - 1}, 0xF006},
+        {{4, 4}, 0xF004},   {{4, H - 4}, 0xF007},   {{W - 4, H - 4}, 0xF008},
+    };
+    for (const ZoneCase& c : cases) {
+        w.Messages().sysCommands.clear();
+        w.Press(c.point);
+        ASSERT_EQ(w.Messages().sysCommands.size(), 1u) << c.point.x << "," << c.point.y;
+        EXPECT_EQ(w.Messages().sysCommands[0], c.command) << c.point.x << "," << c.point.y;
+        EXPECT_TRUE(w.Messages().nonClientPresses.empty());
+    }
+    // The top-right corner lies under the caption strip: a press there is the button's.
+    w.Messages().sysCommands.clear();
+    w.Press({W - 4, 4});
+    EXPECT_TRUE(w.Messages().sysCommands.empty());
+    EXPECT_TRUE(w.Messages().nonClientPresses.empty());
+}
+
+TEST(FormZones, APressOnTheSurfaceMovesTheWindowWhenDragByBody) {
+    SkinnedTestWindow w;
+    w.Press({150, 250});
+    ASSERT_EQ(w.Messages().nonClientPresses.size(), 1u);
+    EXPECT_EQ(w.Messages().nonClientPresses[0], static_cast<WPARAM>(HTCAPTION));
+    EXPECT_TRUE(w.Messages().sysCommands.empty());
+
+    // Not on a child window: the press belongs to the child.
+    HWND child = ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 100, 300, 80, 40, w.Window(), nullptr,
+                                   nullptr, nullptr);
+    w.Messages().nonClientPresses.clear();
+    w.Press({120, 310});
+    EXPECT_TRUE(w.Messages().nonClientPresses.empty());
+    ::DestroyWindow(child);
+
+    skin::SkinSettings settings = SkinnedTestWindow::DefaultSettings();
+    settings.dragByBody = false;
+    SkinnedTestWindow fixed(0, settings);
+    fixed.Press({150, 250});
+    EXPECT_TRUE(fixed.Messages().nonClientPresses.empty());
+}
+
+TEST(FormZones, ANonResizableWindowHasNoZones) {
+    skin::SkinSettings settings = SkinnedTestWindow::DefaultSettings();
+    settings.resizable = false;
+    SkinnedTestWindow w(0, settings);
+    EXPECT_EQ(CursorAt(w, {4, 4}), Cursor(IDC_ARROW));
+    EXPECT_EQ(CursorAt(w, {1, 200}), Cursor(IDC_ARROW));
+    w.Press({1, 200});
+    w.Press({4, 4});
+    EXPECT_TRUE(w.Messages().sysCommands.empty());
+    // It still moves by its surface (the edge is surface now).
+    EXPECT_EQ(w.Messages().nonClientPresses.size(), 2u);
+}
+
+}  // namespace
+}  // namespace pelorin::test
