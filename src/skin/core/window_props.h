@@ -30,6 +30,7 @@ inline constexpr const wchar_t* kFrameFormIndex = L"Zqk_FuID";  // on a frame bo
 inline constexpr const wchar_t* kFrameTableIndex = L"Zqk_LbID";
 inline constexpr const wchar_t* kFramePreviousProc = L"Zqk_Jgc";
 inline constexpr const wchar_t* kFrameBorderWidth = L"Kjsx_bkk";
+inline constexpr const wchar_t* kShadowOwner = L"Yyck_Glck";  // on a drop-shadow window: its owner form
 }  // namespace prop
 
 inline std::intptr_t GetPropValue(HWND window, const wchar_t* name) {

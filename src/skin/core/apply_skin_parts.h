@@ -1,0 +1,25 @@
+#pragma once
+// The pieces ApplySkin is made of, for its own files and for the frame
+// procedure that lays the form out again on resize.
+
+#include <cstdint>
+#include <vector>
+
+#include "skin/core/apply_skin.h"
+#include "skin/core/form_record.h"
+
+namespace pelorin::skin {
+
+// Height of the status area's parts. Nothing documents one; this matches the
+// caption strip's height.
+inline constexpr std::int32_t kStatusHeight = 22;
+
+// Fills captionButtons in drawing order and sizes and places the strip.
+void BuildCaptionButtons(FormRecord& form, std::int32_t clientWidth);
+// The form's tooltip with one tool per caption button (ids from 1).
+void AddCaptionTooltips(FormRecord& form);
+// Keeps the part widths (-1 shares the rest) and lays the parts out.
+void SetUpStatusArea(std::int32_t form, std::int32_t partCount, const std::vector<std::int32_t>& widths);
+void LayoutStatusParts(std::int32_t form);
+
+}  // namespace pelorin::skin
