@@ -173,22 +173,28 @@ int wmain(int argc, wchar_t** argv) {
                         Time(samples, [&] { RenderFrame(form, nullptr, true); }), true});
         rows.push_back({"RenderFrame, off screen", Time(samples, [&] { RenderFrame(form, nullptr, false); }), true});
         rows.push_back({"PresentFrame", Time(samples, [&] { PresentFrame(form); }), true});
-        const auto fadeStep = [&](bool withGraphics) {
-            return [&, withGraphics] {
+        const auto fadeStep = [&](bool onPixels) {
+            return [&, onPixels] {
                 static int step = 0;
                 step = (step + 1) % 8;
-                GxGraphics graphics;
-                graphics.CreateFromHDC(formRegistry[form].frameBuffer->Dc());
-                if (withGraphics) DrawCaptionButton(form, 3, graphics, false, false, 30 + step * 30);
+                const std::int32_t opacity = 30 + step * 30;
+                if (onPixels) {
+                    SurfaceGraphics canvas(*formRegistry[form].frameBuffer);
+                    DrawCaptionButton(form, 3, canvas.Graphics(), false, false, opacity);
+                } else {
+                    GxGraphics graphics;
+                    graphics.CreateFromHDC(formRegistry[form].frameBuffer->Dc());
+                    DrawCaptionButton(form, 3, graphics, false, false, opacity);
+                }
             };
         };
         rows.push_back({"fade step: DrawCaptionButton close, overlay, shown", Time(samples, fadeStep(true)), true});
-        rows.push_back({"  part: graphics on the frame buffer, made + gone", Time(samples, fadeStep(false)), false});
+        rows.push_back({"  the same with a graphics object on the DC", Time(samples, fadeStep(false)), true});
 
         // The pieces of a full render, each alone on a surface of the frame's size.
         SurfacePtr target = MemorySurface::Create(kWidth, kHeight);
-        GxGraphics graphics;
-        graphics.CreateFromHDC(target->Dc());
+        SurfaceGraphics canvas(*target);
+        GxGraphics& graphics = canvas.Graphics();
         FormRecord& record = formRegistry[form];
         rows.push_back({"  part: four surfaces made (buffer, caches, copy)",
                         Time(samples,
@@ -210,10 +216,17 @@ int wmain(int argc, wchar_t** argv) {
                         false});
         GxBitmap decoded;
         decoded.LoadFromBytes(skinBackgroundPicture);
-        rows.push_back({"  part: stretched to 380 x 537 (mode 3)",
+        rows.push_back({"  part: stretched to 380 x 537 (mode 3, GDI halftone)",
                         Time(samples,
                              [&] {
-                                 PlacePicture(graphics, decoded, 3, kWidth, kHeight);
+                                 PlacePicture(target->Dc(), graphics, decoded, 3, kWidth, kHeight);
+                                 graphics.Flush(Gdiplus::FlushIntentionSync);
+                             }),
+                        false});
+        rows.push_back({"  (for comparison: GDI+ bilinear, as for a PNG)",
+                        Time(samples,
+                             [&] {
+                                 graphics.DrawImageRect(decoded, 0, 0, kWidth, kHeight);
                                  graphics.Flush(Gdiplus::FlushIntentionSync);
                              }),
                         false});
@@ -231,15 +244,14 @@ int wmain(int argc, wchar_t** argv) {
                                  graphics.Flush(Gdiplus::FlushIntentionSync);
                              }),
                         false});
-        GxGraphics onBuffer;
-        onBuffer.CreateFromHDC(record.frameBuffer->Dc());
+        SurfaceGraphics onBuffer(*record.frameBuffer);
         rows.push_back({"  part: caption text with halo, off screen",
-                        Time(samples, [&] { DrawCaptionText(form, onBuffer, true); }), false});
+                        Time(samples, [&] { DrawCaptionText(form, onBuffer.Graphics(), true); }), false});
         rows.push_back({"  part: three caption buttons, normal, off screen",
                         Time(samples,
                              [&] {
                                  for (std::int32_t i = 1; i <= 3; ++i)
-                                     DrawCaptionButton(form, i, onBuffer, true, false, 0);
+                                     DrawCaptionButton(form, i, onBuffer.Graphics(), true, false, 0);
                              }),
                         false});
         rows.push_back({"  part: region (SetWindowRgn + SetWindowPos)",

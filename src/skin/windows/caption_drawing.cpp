@@ -45,6 +45,7 @@ void RestoreFromTitleCache(const FormRecord& form, GxGraphics& graphics, const R
     if (right <= rect.left || bottom <= rect.top) return;
     ::BitBlt(form.frameBuffer->Dc(), rect.left, rect.top, right - rect.left, bottom - rect.top, cache.Dc(), rect.left,
              rect.top, SRCCOPY);
+    ::GdiFlush();  // GDI+ draws into the same pixels next
 }
 
 bool CreateCaptionFont(GxFont& font, const FormRecord& form) {
@@ -157,8 +158,10 @@ void DrawCaptionText(std::int32_t form, GxGraphics& graphics, bool offScreenOnly
     const RECT area{std::min(left, iconX), std::min(top, iconY), box.right, box.bottom};
 
     RestoreFromTitleCache(f, graphics, area);
-    if (drawIcon)
+    if (drawIcon) {
         ::DrawIconEx(f.frameBuffer->Dc(), iconX, iconY, skinIcon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+        ::GdiFlush();
+    }
 
     std::wstring caption;
     if (text) {

@@ -47,12 +47,44 @@ bool HasColor(COLORREF color) { return color != kNoColor; }
 void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
     UniqueBrush brush(::CreateSolidBrush(color));
     if (brush) ::FillRect(dc, &rect, brush.Get());
+    ::GdiFlush();  // GDI+ draws into the same pixels next
 }
 
 void FillVertical(GxGraphics& graphics, float x, float y, float w, float h, GxArgb top, GxArgb bottom) {
     GxLinearGradientBrush brush;
     if (brush.Create(GxPointF(x, y), GxPointF(x, y + h), top, bottom, Gdiplus::WrapModeTileFlipXY))
         graphics.FillRectangle(brush, x, y, w, h);
+}
+
+bool IsOpaque(const GxBitmap& picture) {
+    const Gdiplus::PixelFormat format = picture.GetPixelFormat();
+    return format != 0 && (format & (PixelFormatAlpha | PixelFormatIndexed)) == 0;
+}
+
+// An opaque picture (a JPEG) is stretched by GDI with halftone averaging:
+// under Wine that is several times faster than GDI+'s bilinear scaling and
+// looks as smooth. Its pixels are read straight into a DIB of their own.
+bool StretchOpaque(HDC dc, GxBitmap& picture, int width, int height) {
+    if (!IsOpaque(picture)) return false;
+    const int w = picture.GetWidth();
+    const int h = picture.GetHeight();
+    SurfacePtr pixels = MemorySurface::Create(w, h);
+    if (!pixels) return false;
+    Gdiplus::BitmapData data{};
+    data.Width = static_cast<UINT>(w);
+    data.Height = static_cast<UINT>(h);
+    data.Stride = w * 4;
+    data.PixelFormat = PixelFormat32bppRGB;
+    data.Scan0 = pixels->Pixels();
+    if (!picture.LockBits(GxRect(0, 0, w, h), Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                          PixelFormat32bppRGB, data))
+        return false;
+    picture.UnlockBits(data);
+    ::SetStretchBltMode(dc, HALFTONE);
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);
+    const bool ok = ::StretchBlt(dc, 0, 0, width, height, pixels->Dc(), 0, 0, w, h, SRCCOPY) != FALSE;
+    ::GdiFlush();
+    return ok;
 }
 
 }  // namespace
@@ -65,7 +97,7 @@ BackgroundChoice ChooseBackground(const FormRecord& form) {
     return {skinBackgroundPicture.empty() ? nullptr : &skinBackgroundPicture, skinPictureMode, skinBackgroundColor};
 }
 
-void PlacePicture(GxGraphics& graphics, const GxImage& picture, std::int32_t mode, int width, int height) {
+void PlacePicture(HDC dc, GxGraphics& graphics, GxBitmap& picture, std::int32_t mode, int width, int height) {
     if (mode < 0 || mode >= static_cast<std::int32_t>(kLayouts.size())) return;
     const float w = static_cast<float>(picture.GetWidth());
     const float h = static_cast<float>(picture.GetHeight());
@@ -76,6 +108,8 @@ void PlacePicture(GxGraphics& graphics, const GxImage& picture, std::int32_t mod
             graphics.DrawImageRect(picture, (width - w) * layout.xShare, (height - h) * layout.yShare, w, h);
             break;
         case Fit::Stretch: {
+            graphics.Flush(Gdiplus::FlushIntentionSync);
+            if (StretchOpaque(dc, picture, width, height)) break;
             // Mirrored edges keep the outermost rows and columns from blending
             // with the transparent outside of the picture.
             GxImageAttributes attributes;
@@ -128,7 +162,7 @@ void DrawFrameBackground(const FormRecord& form, HDC dc, GxGraphics& graphics, i
     if (choice.picture) {
         // A picture that cannot be decoded leaves the plain colour.
         GxBitmap picture;
-        if (picture.LoadFromBytes(*choice.picture)) PlacePicture(graphics, picture, choice.mode, width, height);
+        if (picture.LoadFromBytes(*choice.picture)) PlacePicture(dc, graphics, picture, choice.mode, width, height);
     }
     DrawFrameTint(form, dc, graphics, width, height);
 }

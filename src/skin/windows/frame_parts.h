@@ -9,7 +9,7 @@
 
 #include "base/text.h"
 #include "graphics/gx_graphics.h"
-#include "graphics/gx_image.h"
+#include "graphics/gx_bitmap.h"
 
 namespace pelorin::skin {
 
@@ -28,8 +28,8 @@ struct BackgroundChoice {
 BackgroundChoice ChooseBackground(const FormRecord& form);
 
 // Places a decoded picture on a width x height frame by its layout mode
-// (0..10); other modes place nothing.
-void PlacePicture(GxGraphics& graphics, const GxImage& picture, std::int32_t mode, int width, int height);
+// (0..10); other modes place nothing. `dc` is the DC `graphics` draws on.
+void PlacePicture(HDC dc, GxGraphics& graphics, GxBitmap& picture, std::int32_t mode, int width, int height);
 // Solid fill, picture, tint and title gloss into `dc` (the DC `graphics` draws on).
 void DrawFrameBackground(const FormRecord& form, HDC dc, GxGraphics& graphics, int width, int height);
 // The tint and the gloss alone (part of DrawFrameBackground).

@@ -6,6 +6,7 @@
 #include "skin/core/form_record.h"
 #include "skin/core/skin_registry.h"
 #include "skin/windows/frame_parts.h"
+#include "skin/windows/skin_config.h"
 
 namespace pelorin::skin {
 
@@ -19,14 +20,30 @@ RECT ClientRect(HWND window) {
     return rect;
 }
 
+UniqueRegion RoundRegion(const RECT& client) {
+    return UniqueRegion(::CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, kRegionCorner, kRegionCorner));
+}
+
+// True when the window already has exactly the rounded region of this size.
+bool HasRoundRegion(HWND window, const RECT& client) {
+    UniqueRegion current(::CreateRectRgn(0, 0, 0, 0));
+    UniqueRegion wanted = RoundRegion(client);
+    return current && wanted && ::GetWindowRgn(window, current.Get()) != ERROR &&
+           ::EqualRgn(current.Get(), wanted.Get());
+}
+
 // Gives the window its rounded outline; returns the client rectangle read
-// after the frame was recomputed.
+// after the frame was recomputed. A window that has the right region already
+// keeps it: setting it again changes nothing but costs a round trip to the
+// display each time.
 RECT ApplyRoundRegion(HWND window) {
+    const RECT before = ClientRect(window);
+    if (HasRoundRegion(window, before)) return before;
     ::SetWindowRgn(window, nullptr, FALSE);
     // SWP_NOACTIVATE: rendering must not take the activation from another window.
     ::SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const RECT client = ClientRect(window);
-    UniqueRegion region(::CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, kRegionCorner, kRegionCorner));
+    UniqueRegion region = RoundRegion(client);
     // The window owns the region once it is set.
     if (region && ::SetWindowRgn(window, region.Get(), TRUE)) region.Release();
     return client;
@@ -51,12 +68,8 @@ void InvalidateDirect(const List& list, HWND form, bool erase) {
 // repaint with erasing, the others over what they show.
 void RepaintDirectChildren(const FormRecord& form) {
     const HWND window = form.window;
-    for (const auto& list : form.listControls) {
-        if (!IsDirectChild(list.window, window)) continue;
-        ::InvalidateRect(list.window, nullptr, TRUE);
-        for (HWND child = ::GetWindow(list.window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-            if (::IsWindowVisible(child)) ::InvalidateRect(child, nullptr, TRUE);
-    }
+    for (const auto& list : form.listControls)
+        if (IsDirectChild(list.window, window)) RefreshSkinnedControl(list.window, true);
     InvalidateDirect(form.edits, window, true);
     InvalidateDirect(form.comboBoxes, window, true);
     InvalidateDirect(form.buttons, window, false);
@@ -66,6 +79,12 @@ void RepaintDirectChildren(const FormRecord& form) {
 }
 
 }  // namespace
+
+SurfaceGraphics::SurfaceGraphics(const MemorySurface& surface) {
+    ok_ = bitmap_.CreateFromScan0(surface.Width(), surface.Height(), surface.Width() * 4, PixelFormat32bppRGB,
+                                  reinterpret_cast<BYTE*>(surface.Pixels())) &&
+          graphics_.CreateFromImage(bitmap_);
+}
 
 void BlitToWindow(HWND window, HDC source, const RECT& rect) {
     WindowDc dc(window);
@@ -107,8 +126,9 @@ void RenderFrame(std::int32_t form, HDC target, bool present) {
     f.frameBuffer = MemorySurface::Create(width, height);
     if (f.frameBuffer) {
         const HDC dc = f.frameBuffer->Dc();
-        GxGraphics graphics;
-        if (graphics.CreateFromHDC(dc)) {
+        SurfaceGraphics canvas(*f.frameBuffer);
+        if (canvas) {
+            GxGraphics& graphics = canvas.Graphics();
             DrawFrameBackground(f, dc, graphics, width, height);
             if (f.hasTitleBar) {
                 DrawFrameOutline(graphics, width, height);

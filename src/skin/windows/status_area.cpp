@@ -63,6 +63,7 @@ void DrawStatusPart(FormRecord& form, GxGraphics& graphics, std::size_t part, bo
         graphics.Flush(Gdiplus::FlushIntentionSync);
         const RECT& s = form.statusRect;
         ::BitBlt(form.frameBuffer->Dc(), x, y, w, h, form.statusCache->Dc(), x - s.left, y - s.top, SRCCOPY);
+        ::GdiFlush();
     }
     GxLinearGradientBrush brush;
     if (brush.Create(GxPointF(static_cast<float>(x), static_cast<float>(y)),

@@ -107,8 +107,9 @@ TEST_F(CaptionTest, RedrawingTheCaptionReplacesTheOldTextOnScreenAndInTheComposi
     FrameTestForm reference(WithText(L"新标题"));
     reference.Show();
     {
-        GxGraphics graphics;
-        ASSERT_TRUE(graphics.CreateFromHDC(form.Record().frameBuffer->Dc()));
+        skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
+        ASSERT_TRUE(canvas);
+        GxGraphics& graphics = canvas.Graphics();
         skin::DrawCaptionText(form.FormIndex(), graphics, false, std::wstring(L"新标题"));
     }
     const RECT box = TextBox(form.Record());
@@ -156,8 +157,9 @@ ButtonArea AreaOf(skin::FormRecord& form, int button) {
 }
 
 void Draw(FrameTestForm& form, int button, bool offScreenOnly, bool pressed, int opacity) {
-    GxGraphics graphics;
-    ASSERT_TRUE(graphics.CreateFromHDC(form.Record().frameBuffer->Dc()));
+    skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
+    ASSERT_TRUE(canvas);
+    GxGraphics& graphics = canvas.Graphics();
     skin::DrawCaptionButton(form.FormIndex(), button, graphics, offScreenOnly, pressed, opacity);
 }
 
@@ -314,8 +316,9 @@ TEST_F(CaptionTest, StatusPartsAreLaidOutFromTheLeftAndShareTheRest) {
     // A part drawn alone comes out the same, on screen and in the composite.
     const Pixels before = form.FrameCopyPixels();
     {
-        GxGraphics graphics;
-        ASSERT_TRUE(graphics.CreateFromHDC(form.Record().frameBuffer->Dc()));
+        skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
+        ASSERT_TRUE(canvas);
+        GxGraphics& graphics = canvas.Graphics();
         for (int i = 0; i < 10; ++i) skin::DrawStatusPart(form.Record(), graphics, 0, true);
     }
     EXPECT_EQ(before.argb, form.FrameCopyPixels().argb);

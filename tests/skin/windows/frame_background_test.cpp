@@ -3,9 +3,14 @@
 // the composite copy.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "frame_test_form.h"
+#include "graphics/gx_bitmap.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
+#include "skin/windows/frame_render.h"
+#include "test_support.h"
 
 namespace pelorin::test {
 namespace {
@@ -19,7 +24,7 @@ constexpr GxArgb kBottomRight = 0xFFE0E000;
 constexpr GxArgb kCentre = 0xFFE000E0;
 
 // 100 x 50: four coloured quadrants and a 10 x 10 block in the middle.
-Bytes QuadrantPicture() {
+Pixels Quadrants() {
     Pixels p(100, 50);
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 100; ++x) {
@@ -28,7 +33,18 @@ Bytes QuadrantPicture() {
             p.At(x, y) = bottom ? (right ? kBottomRight : kBottomLeft) : (right ? kTopRight : kTopLeft);
             if (x >= 45 && x < 55 && y >= 20 && y < 30) p.At(x, y) = kCentre;
         }
-    return EncodePixels(p);
+    return p;
+}
+Bytes QuadrantPicture() { return EncodePixels(Quadrants()); }
+
+// The same without an alpha channel (24-bit PNG), as a JPEG decodes.
+Bytes OpaqueQuadrantPicture() {
+    const Pixels p = Quadrants();
+    GxBitmap bitmap;
+    if (!bitmap.Create(p.width, p.height, PixelFormat24bppRGB)) return {};
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x) bitmap.SetPixel(x, y, p.At(x, y));
+    return bitmap.SaveToBytes(std::wstring(kGxFormatPng));
 }
 
 // A plain frame (no title area, so no outline or caption) of 380 x 537.
@@ -53,9 +69,16 @@ void ExpectPixel(const Pixels& p, int x, int y, GxArgb expected, const char* whe
         << where << " (" << x << ", " << y << "): " << Hex(p.At(x, y)) << " expected " << Hex(expected);
 }
 
-TEST_F(FrameBackgroundTest, StretchedPictureCoversTheWholeClientArea) {
+class StretchTest : public FrameBackgroundTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(StretchTest, StretchedPictureCoversTheWholeClientArea) {
+    const bool opaque = GetParam();
+    const Bytes picture = opaque ? OpaqueQuadrantPicture() : QuadrantPicture();
+    GxBitmap decoded;
+    ASSERT_TRUE(decoded.LoadFromBytes(picture));
+    ASSERT_EQ((decoded.GetPixelFormat() & PixelFormatAlpha) == 0, opaque) << "the picture takes the path meant";
     FrameTestForm form(PlainFrame());
-    form.Record().backgroundPicture = QuadrantPicture();
+    form.Record().backgroundPicture = picture;
     form.Record().backgroundPictureMode = 3;
     form.Record().backgroundPictureColor = kFillColor;
     form.Show();
@@ -72,6 +95,10 @@ TEST_F(FrameBackgroundTest, StretchedPictureCoversTheWholeClientArea) {
         ExpectPixel(p, 160, 200, kTopLeft, "left of the stretched centre block");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Pictures, StretchTest, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& run) {
+    return run.param ? std::string("OpaqueByGdi") : std::string("WithAlphaByGdiPlus");
+});
 
 TEST_F(FrameBackgroundTest, NaturalSizeModesPlaceThePictureByTheTable) {
     skin::skinBackgroundPicture = QuadrantPicture();
@@ -230,6 +257,35 @@ TEST_F(FrameBackgroundTest, RenderRecordsTheClientSizeAndClearsThePendingFlag) {
     ASSERT_TRUE(form.Record().titleCache);
     EXPECT_EQ(form.Record().titleCache->Height(), 25);
     EXPECT_FALSE(form.Record().statusCache) << "no status area";
+}
+
+TEST_F(FrameBackgroundTest, PresentedRenderRepaintsTheDirectSkinnedChildrenOnly) {
+    FrameTestForm form;
+    form.Show();
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    HWND direct = ::CreateWindowExW(0, L"BUTTON", L"a", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 20, 60, 80, 24,
+                                    form.Window(), nullptr, instance, nullptr);
+    HWND panel = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, 100, 200, 100, form.Window(), nullptr,
+                                   instance, nullptr);
+    HWND nested = ::CreateWindowExW(0, L"BUTTON", L"b", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 10, 80, 24, panel,
+                                    nullptr, instance, nullptr);
+    HWND unskinned = ::CreateWindowExW(0, L"BUTTON", L"c", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 20, 220, 80, 24,
+                                       form.Window(), nullptr, instance, nullptr);
+    skin::FormRecord& record = form.Record();
+    record.buttons[record.buttons.Take()].window = direct;
+    record.buttons[record.buttons.Take()].window = nested;
+    PumpMessages(50);
+    ASSERT_FALSE(::GetUpdateRect(direct, nullptr, FALSE));
+
+    skin::RenderFrame(form.FormIndex(), nullptr, false);
+    EXPECT_FALSE(::GetUpdateRect(direct, nullptr, FALSE)) << "an off-screen render repaints nothing";
+    skin::RenderFrame(form.FormIndex(), nullptr, true);
+    EXPECT_TRUE(::GetUpdateRect(direct, nullptr, FALSE)) << "a skinned control on the form";
+    EXPECT_FALSE(::GetUpdateRect(nested, nullptr, FALSE)) << "a skinned control inside another window";
+    EXPECT_FALSE(::GetUpdateRect(unskinned, nullptr, FALSE)) << "a control the skin does not draw";
+    ::DestroyWindow(panel);
+    ::DestroyWindow(direct);
+    ::DestroyWindow(unskinned);
 }
 
 }  // namespace
