@@ -3,9 +3,10 @@
 // a white non-client ring. The client area is left to the platform.
 #include <windows.h>
 
-#include "graphics/gx_brushes.h"
+#include "base/handle.h"
 #include "graphics/gx_graphics.h"
 #include "graphics/gx_pen.h"
+#include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
@@ -17,7 +18,6 @@ namespace pelorin::skin {
 namespace {
 
 constexpr COLORREF kMagenta = 0x00FF00FF;  // transparent when the surface is copied
-constexpr GxArgb kOpaqueWhite = 0xFFFFFFFF;
 
 bool HasBorder(HWND window) {
     const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
@@ -37,22 +37,19 @@ RECT ClientInWindow(HWND window) {
     return client;
 }
 
+// The ring in opaque white and the client area in the transparent colour
+// (plain GDI fills: nothing to blend), then the line drawn over the ring.
 void DrawRing(HDC surface, int width, int height, const RECT& client, GxArgb lineColor) {
-    GxGraphics graphics;
-    if (!graphics.CreateFromHDC(surface)) return;
-    GxSolidBrush white;
-    if (white.Create(kOpaqueWhite)) {
-        graphics.FillRectangleI(white, 0, 0, width, client.top);
-        graphics.FillRectangleI(white, 0, client.bottom, width, height - client.bottom);
-        graphics.FillRectangleI(white, 0, client.top, client.left, client.bottom - client.top);
-        graphics.FillRectangleI(white, client.right, client.top, width - client.right, client.bottom - client.top);
+    const RECT all{0, 0, width, height};
+    ::FillRect(surface, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    {
+        UniqueBrush magenta(::CreateSolidBrush(kMagenta));
+        if (magenta) ::FillRect(surface, &client, magenta.Get());
     }
-    GxSolidBrush magenta;
-    if (magenta.Create(ToArgb(kMagenta)))
-        graphics.FillRectangleI(magenta, client.left, client.top, client.right - client.left,
-                                client.bottom - client.top);
+    ::GdiFlush();
+    SurfaceCanvas canvas(surface);
     GxPen pen;
-    if (pen.Create1(lineColor, 1)) graphics.DrawRectangleI(pen, 0, 0, width - 1, height - 1);
+    if (canvas && pen.Create1(lineColor, 1)) canvas.Graphics().DrawRectangleI(pen, 0, 0, width - 1, height - 1);
 }
 
 }  // namespace
@@ -86,11 +83,19 @@ void DrawBoxFrame(std::int32_t formIndex, std::int32_t listIndex, bool hot, bool
     DrawRing(surface, width, height, client, line);
     if (HDC dc = ::GetWindowDC(window)) {
         ::ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-        ::TransparentBlt(dc, 0, 0, width, height, surface, 0, 0, width, height, kMagenta);
+        // The window's DC does not clip its sibling strips: their pictures
+        // over the scroll bars stay as they are.
+        for (HWND strip : {list->verticalStrip, list->horizontalStrip}) {
+            if (!strip || !::IsWindowVisible(strip)) continue;
+            RECT r{};
+            ::GetWindowRect(strip, &r);
+            ::OffsetRect(&r, -windowRect.left, -windowRect.top);
+            ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+        }
+        ::BitBlt(dc, 0, 0, width, height, surface, 0, 0, SRCCOPY);
         ::ReleaseDC(window, dc);
     }
     ReleaseSurface(surface);
-    RefreshListStrips(window);
 }
 
 }  // namespace pelorin::skin

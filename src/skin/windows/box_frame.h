@@ -14,7 +14,7 @@ inline constexpr std::int32_t kBoxedHotKind = 6;
 
 // Draws the border of the boxed control `list` of form `form`: theme colour
 // when hot or focused, a faint black otherwise, white in the rest of the
-// non-client ring. The strips are redrawn over it.
+// non-client ring. The strips over the scroll bars are left as they are.
 void DrawBoxFrame(std::int32_t form, std::int32_t list, bool hot, bool focused);
 
 // Repaints the strips whose scroll bars the control shows now.

@@ -86,6 +86,7 @@ LRESULT OnFocus(HWND window, const ListContext& c, UINT message, WPARAM wParam, 
 LRESULT OnNcPaint(HWND window, const ListContext& c) {
     ::DefWindowProcW(window, WM_NCPAINT, 1, 0);
     DrawFrame(c);
+    RefreshListStrips(window);
     return 0;
 }
 

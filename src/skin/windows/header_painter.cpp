@@ -15,6 +15,7 @@
 #include "graphics/gx_font.h"
 #include "graphics/gx_graphics.h"
 #include "graphics/gx_string_format.h"
+#include "skin/core/control_paint_tools.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/windows/header_painter.h"
@@ -23,8 +24,6 @@ namespace pelorin::skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0x00FFFFFF;
-constexpr COLORREF kBlack = 0x00000000;
 constexpr GxArgb kTextColor = 0xFF000000;
 
 // One column as the header reports it, in header coordinates.
@@ -124,11 +123,11 @@ float TextWidth(const GxGraphics& graphics, const TextTools& tools, const std::w
     return graphics.MeasureString(text, tools.font, layout, tools.format, bounds) ? bounds.Width : 0;
 }
 
-// The text itself when it fits `width`, else its longest start followed by
+// The text itself when its measured width fits `width`, else its longest start followed by
 // an ellipsis that does.
-std::wstring FitWithEllipsis(const GxGraphics& graphics, const TextTools& tools, const std::wstring& text, float width,
-                             int height) {
-    if (TextWidth(graphics, tools, text, height) <= width) return text;
+std::wstring FitWithEllipsis(const GxGraphics& graphics, const TextTools& tools, const std::wstring& text,
+                             float textWidth, float width, int height) {
+    if (textWidth <= width) return text;
     constexpr wchar_t kEllipsis[] = L"\u2026";
     std::size_t fits = 0, tooLong = text.size();
     while (tooLong - fits > 1) {
@@ -161,7 +160,8 @@ void DrawCellContent(HDC surface, GxGraphics& graphics, const TextTools& tools, 
         icon.Reset(::ImageList_GetIcon(images, cell.image, ILD_TRANSPARENT));
         if (icon && !::ImageList_GetIconSize(images, &iconWidth, &iconHeight)) iconWidth = iconHeight = 0;
     }
-    const int textWidth = tools.ok ? static_cast<int>(TextWidth(graphics, tools, cell.text, height) + 0.5f) : 0;
+    const float measured = tools.ok ? TextWidth(graphics, tools, cell.text, height) : 0;
+    const int textWidth = static_cast<int>(measured + 0.5f);
     const int x = ContentLeft(cell.format, width, margin, iconWidth, textWidth);
     if (icon) {
         graphics.Flush(Gdiplus::FlushIntentionSync);
@@ -174,8 +174,8 @@ void DrawCellContent(HDC surface, GxGraphics& graphics, const TextTools& tools, 
     const GxRectF layout{static_cast<float>(cell.rect.left + x + iconWidth), 0,
                          static_cast<float>(width - iconWidth - 2 * margin), static_cast<float>(height)};
     if (layout.Width > 0 && brush.Create(kTextColor))
-        graphics.DrawString(FitWithEllipsis(graphics, tools, cell.text, layout.Width, height), tools.font, brush,
-                            layout, tools.format);
+        graphics.DrawString(FitWithEllipsis(graphics, tools, cell.text, measured, layout.Width, height), tools.font,
+                            brush, layout, tools.format);
 }
 
 }  // namespace
@@ -200,8 +200,9 @@ void DrawHeader(std::int32_t formIndex, std::int32_t headerIndex, HDC target) {
     HDC surface = BuildControlBackground(window, client);
     if (!surface) return;
     {
-        GxGraphics graphics;
-        if (graphics.CreateFromHDC(surface)) {
+        SurfaceCanvas canvas(surface);
+        if (canvas) {
+            GxGraphics& graphics = canvas.Graphics();
             const TextTools tools = MakeTextTools(*header);
             for (std::size_t i = 0; i < cells.size(); ++i) {
                 const HeaderCell& cell = cells[i];
@@ -211,11 +212,9 @@ void DrawHeader(std::int32_t formIndex, std::int32_t headerIndex, HDC target) {
                 look.clickable = header->clickable;
                 look.hot = header->clickable && header->mouseInside && header->hotColumn == column;
                 look.pressed = header->clickable && header->pressedColumn == column;
-                graphics.SetClipRectI(cell.rect.left, 0, cell.rect.right - cell.rect.left, height);
                 DrawCellShades(graphics, cell.rect, height, look);
                 DrawCellContent(surface, graphics, tools, cell, height, margin, header->imageList);
             }
-            graphics.ResetClip();
         }
     }
     // The header's picture, cells and the background beyond the last one.

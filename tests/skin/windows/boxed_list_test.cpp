@@ -138,5 +138,33 @@ TEST_F(BoxedListTest, AClickOnAStripArrowReachesTheScrollBarAndScrollsTheList) {
     EXPECT_EQ(form.ListOf(list).vStripParts.thumb.top, ListTestForm::BarOf(list, OBJID_VSCROLL).xyThumbTop);
 }
 
+TEST_F(BoxedListTest, ANonClientRepaintEndsWithTheSkinsBorderAndStripsOverThePlatformFrame) {
+    HWND list = form.AddListView(0, MusicListColumns(), 60);
+    HWND other = form.AddButton(20, 20);
+    form.Attach();
+    ::SetFocus(other);
+    HWND strip = form.ListOf(list).verticalStrip;
+    ASSERT_NE(strip, nullptr);
+    skin::RefreshListStrips(list);
+    const Pixels painted = ListTestForm::WindowPixels(strip);
+
+    // The platform draws its frame and scroll bars first; the skin's border
+    // and strips end up on top.
+    ::RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(Near(BorderPixel(list), FaintBorder(), 6)) << Hex(BorderPixel(list));
+    const Pixels afterFrame = ListTestForm::WindowPixels(strip);
+    int differing = 0;
+    for (std::size_t i = 0; i < painted.argb.size(); ++i) differing += !Near(painted.argb[i], afterFrame.argb[i], 3);
+    EXPECT_EQ(differing, 0);
+
+    // A border paint on its own leaves the strips' pictures alone.
+    skin::DrawBoxFrame(form.FormIndex(), skin::FindListControl(form.FormIndex(), list), true, false);
+    const Pixels afterBorder = ListTestForm::WindowPixels(strip);
+    differing = 0;
+    for (std::size_t i = 0; i < painted.argb.size(); ++i) differing += !Near(painted.argb[i], afterBorder.argb[i], 3);
+    EXPECT_EQ(differing, 0);
+    EXPECT_TRUE(Near(BorderPixel(list), ThemeBorder(), 6)) << Hex(BorderPixel(list));
+}
+
 }  // namespace
 }  // namespace pelorin::test

@@ -1,0 +1,251 @@
+// Cost of drawing the music list's column header (three columns "序",
+// "歌曲名", "路径" at the program's size) and its border, each beside a plain
+// BitBlt of a surface of the same size onto the same window in the same run
+// (the floor any painter pays). The border is timed on an empty list and on
+// a list with enough songs for both scroll strips (a border paint leaves
+// them alone; their repaint after a non-client paint is timed apart).
+//
+//   list_paint_bench.exe [samples]
+//
+// Fails (exit code 1) when the form cannot be set up, a control was not
+// attached or a baseline did not run.
+#include <windows.h>
+#include <commctrl.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/handle.h"
+#include "skin/core/apply_skin.h"
+#include "skin/core/control_paint_tools.h"
+#include "skin/core/drawing_helpers.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/window_props.h"
+#include "skin/windows/box_frame.h"
+#include "skin/windows/header_painter.h"
+
+using namespace pelorin;
+using namespace pelorin::skin;
+
+namespace {
+
+// The main window's client size and the music list's place in it.
+constexpr int kFormWidth = 380;
+constexpr int kFormHeight = 537;
+constexpr RECT kMusicList{17, 289, 17 + 345, 289 + 152};
+
+struct Column {
+    const wchar_t* text;
+    int width;
+};
+constexpr Column kColumns[] = {{L"序", 50}, {L"歌曲名", 150}, {L"路径", 140}};
+
+struct Stats {
+    double median = 0, worst = 0;
+    std::size_t count = 0;
+};
+
+Stats Time(int samples, const std::function<void()>& run) {
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    run();  // warm caches and fonts
+    std::vector<double> ms;
+    for (int i = 0; i < samples; ++i) {
+        LARGE_INTEGER a, b;
+        ::QueryPerformanceCounter(&a);
+        run();
+        ::GdiFlush();
+        ::QueryPerformanceCounter(&b);
+        ms.push_back(1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(frequency.QuadPart));
+    }
+    Stats s;
+    s.count = ms.size();
+    if (ms.empty()) return s;
+    std::sort(ms.begin(), ms.end());
+    s.median = ms[ms.size() / 2];
+    s.worst = ms.back();
+    return s;
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) return 1;
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A skinned form of the main window's size with a grey-gradient rendered
+// frame, and two music lists: one empty, one with sixty songs.
+struct BenchForm {
+    HWND window = nullptr;
+    std::int32_t index = 0;
+    UniqueFont font;
+
+    bool Create() {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = FormProc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"PelorinListBenchForm";
+        ::RegisterClassExW(&wc);
+        window = ::CreateWindowExW(0, wc.lpszClassName, L"bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40,
+                                   kFormWidth * 2, kFormHeight, nullptr, nullptr, wc.hInstance, nullptr);
+        if (!window) return false;
+        auto record = std::make_unique<FormRecord>();
+        record->window = window;
+        record->frameBuffer = MemorySurface::Create(kFormWidth * 2, kFormHeight);
+        record->frameCopy = MemorySurface::Create(kFormWidth * 2, kFormHeight);
+        if (!record->frameBuffer || !record->frameCopy) return false;
+        for (int y = 0; y < kFormHeight; ++y)
+            for (int x = 0; x < kFormWidth * 2; ++x) {
+                const std::uint32_t v = 40 + (x + 2 * y) % 160;
+                record->frameBuffer->Pixels()[y * kFormWidth * 2 + x] = 0xFF000000u | v << 16 | v << 8 | v;
+            }
+        index = formRegistry.Append(std::move(record));
+        SetPropValue(window, prop::kListIndex, index);
+        font.Reset(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"宋体"));
+        return true;
+    }
+
+    HWND AddMusicList(int dx, int songs) {
+        HWND list = ::CreateWindowExW(
+            WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+            kMusicList.left + dx, kMusicList.top, kMusicList.right - kMusicList.left,
+            kMusicList.bottom - kMusicList.top, window, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        ::SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+        ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+        for (int i = 0; i < 3; ++i) {
+            LVCOLUMNW column{};
+            column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+            column.cx = kColumns[i].width;
+            column.pszText = const_cast<wchar_t*>(kColumns[i].text);
+            column.iSubItem = i;
+            ::SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+        }
+        for (int i = 0; i < songs; ++i) {
+            std::wstring number = std::to_wstring(i + 1);
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = i;
+            item.pszText = number.data();
+            ::SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        }
+        return list;
+    }
+};
+
+struct Row {
+    std::string what;
+    Stats painter;
+    Stats baseline;  // count 0: no baseline for this row
+};
+
+void PrintRow(const Row& row) {
+    std::printf("| %-48s | %7.3f | %7.3f |", row.what.c_str(), row.painter.median, row.painter.worst);
+    if (row.baseline.count)
+        std::printf(" %7.3f | %7.3f | %6.1fx |\n", row.baseline.median, row.baseline.worst,
+                    row.painter.median / std::max(row.baseline.median, 1e-6));
+    else
+        std::printf(" %7s | %7s | %7s |\n", "-", "-", "");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int samples = argc > 1 ? std::max(10, _wtoi(argv[1])) : 300;
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    int status = 0;
+    {
+        skinControlsEnabled = 1;
+        BenchForm form;
+        if (!form.Create()) {
+            std::fprintf(stderr, "FAILED: cannot set up the skinned form\n");
+            Gdiplus::GdiplusShutdown(token);
+            return 1;
+        }
+        HWND empty = form.AddMusicList(0, 0);
+        HWND full = form.AddMusicList(kFormWidth, 60);
+        AttachListControls(form.index, form.window);
+        AttachHeaders(form.index, form.window);
+        ::UpdateWindow(form.window);
+        HWND header = ListView_GetHeader(empty);
+        const std::int32_t headerIndex = FindHeader(form.index, header);
+        const std::int32_t emptyIndex = FindListControl(form.index, empty);
+        const std::int32_t fullIndex = FindListControl(form.index, full);
+        if (!headerIndex || !emptyIndex || !fullIndex) {
+            std::fprintf(stderr, "FAILED: the music list or its header was not attached\n");
+            Gdiplus::GdiplusShutdown(token);
+            return 1;
+        }
+        RECT headerClient{};
+        ::GetClientRect(header, &headerClient);
+        const SIZE listSize = WindowSize(empty);
+
+        const auto blit = [](HWND target, bool windowDc, SurfacePtr& surface) {
+            return [target, windowDc, &surface] {
+                HDC dc = windowDc ? ::GetWindowDC(target) : ::GetDC(target);
+                ::BitBlt(dc, 0, 0, surface->Width(), surface->Height(), surface->Dc(), 0, 0, SRCCOPY);
+                ::ReleaseDC(target, dc);
+            };
+        };
+        SurfacePtr headerSized = MemorySurface::Create(headerClient.right, headerClient.bottom);
+        SurfacePtr listSized = MemorySurface::Create(listSize.cx, listSize.cy);
+        if (!headerSized || !listSized) {
+            std::fprintf(stderr, "FAILED: no baseline surfaces\n");
+            Gdiplus::GdiplusShutdown(token);
+            return 1;
+        }
+        const Stats headerBlit = Time(samples, blit(header, false, headerSized));
+        const Stats listBlit = Time(samples, blit(empty, true, listSized));
+
+        char size[64];
+        std::vector<Row> rows;
+        std::snprintf(size, sizeof(size), "%ld x %ld", headerClient.right, headerClient.bottom);
+        rows.push_back({std::string("DrawHeader, music list, 3 columns, ") + size,
+                        Time(samples, [&] { DrawHeader(form.index, headerIndex); }), headerBlit});
+        formRegistry[form.index].listViews[headerIndex].mouseInside = true;
+        formRegistry[form.index].listViews[headerIndex].hotColumn = 2;
+        rows.push_back(
+            {"DrawHeader, column 2 hot", Time(samples, [&] { DrawHeader(form.index, headerIndex); }), headerBlit});
+        std::snprintf(size, sizeof(size), "%ld x %ld", listSize.cx, listSize.cy);
+        rows.push_back({std::string("DrawBoxFrame, empty list, normal, ") + size,
+                        Time(samples, [&] { DrawBoxFrame(form.index, emptyIndex, false, false); }), listBlit});
+        rows.push_back({"DrawBoxFrame, empty list, focused",
+                        Time(samples, [&] { DrawBoxFrame(form.index, emptyIndex, false, true); }), listBlit});
+        rows.push_back({"DrawBoxFrame, 60 songs (strips left as they are)",
+                        Time(samples, [&] { DrawBoxFrame(form.index, fullIndex, false, false); }), listBlit});
+        rows.push_back(
+            {"  after a non-client paint: the two strips", Time(samples, [&] { RefreshListStrips(full); }), {}});
+        rows.push_back({"  part: header background + release",
+                        Time(samples, [&] { ReleaseSurface(BuildControlBackground(header, headerClient)); }),
+                        {}});
+
+        std::printf("Pelorin list paint benchmark: %d samples each, same run, same windows\n", samples);
+        std::printf("| %-48s | %-17s | %-17s | %-7s |\n", "milliseconds", "painter: med/max", "BitBlt: med/max",
+                    "ratio");
+        std::printf("|%s|%s|%s|%s|\n", std::string(50, '-').c_str(), std::string(19, '-').c_str(),
+                    std::string(19, '-').c_str(), std::string(9, '-').c_str());
+        for (const Row& row : rows) PrintRow(row);
+        if (headerBlit.count == 0 || listBlit.count == 0) {
+            std::printf("FAILED: a BitBlt baseline did not run\n");
+            status = 1;
+        }
+        if (!memoryDcList.empty()) {
+            std::printf("FAILED: %zu surfaces left in memoryDcList\n", memoryDcList.size());
+            status = 1;
+        }
+        ::DestroyWindow(form.window);
+        formRegistry.Remove(form.index);
+    }
+    Gdiplus::GdiplusShutdown(token);
+    return status;
+}
