@@ -9,7 +9,7 @@
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
-#include "skin/windows/form_proc.h"
+#include "skin/windows/skinned_form_proc.h"
 
 namespace pelorin::skin {
 
@@ -134,7 +134,7 @@ void ApplySkin(HWND window, const SkinSettings& settings) {
     formRegistry[form].previousProc = previous;
     SetPropValue(window, prop::kPreviousProc, reinterpret_cast<std::intptr_t>(previous));
     SetPropValue(window, prop::kListIndex, form);
-    Subclass(window, FormProc);
+    Subclass(window, SkinnedFormProc);
 }
 
 }  // namespace pelorin::skin

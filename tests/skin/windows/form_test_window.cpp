@@ -47,9 +47,6 @@ SkinnedTestWindow::SkinnedTestWindow(DWORD extraStyle, skin::SkinSettings settin
     ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&messages_));
     if (addChildren) addChildren(window_);
     skin::ApplySkin(window_, settings);
-    // TEMPORARY until ApplySkin installs the skinned procedure.
-    if (::GetWindowLongPtrW(window_, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(skin::SkinnedFormProc))
-        skin::Subclass(window_, skin::SkinnedFormProc);
     ::ShowWindow(window_, SW_SHOWNOACTIVATE);
     ::UpdateWindow(window_);
     PumpMessages(30);
