@@ -166,5 +166,63 @@ TEST_F(BoxedListTest, ANonClientRepaintEndsWithTheSkinsBorderAndStripsOverThePla
     EXPECT_TRUE(Near(BorderPixel(list), ThemeBorder(), 6)) << Hex(BorderPixel(list));
 }
 
+TEST_F(BoxedListTest, EveryBoxedKindIsTakenByItsRuleAndTheOwnerDrawnOnesAreLeftAlone) {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_INTERNET_CLASSES | ICC_DATE_CLASSES | ICC_TREEVIEW_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    const auto make = [&](const wchar_t* kind, DWORD style, int x, int y, int w, int h) {
+        return ::CreateWindowExW(WS_EX_CLIENTEDGE, kind, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, form.Window(),
+                                 nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    };
+    HWND listBox = make(L"ListBox", WS_VSCROLL | LBS_NOTIFY, 10, 10, 100, 80);
+    HWND ownerListBox = make(L"ListBox", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 120, 10, 100, 80);
+    HWND combo = make(L"ComboBox", CBS_DROPDOWNLIST, 10, 100, 100, 120);
+    HWND ownerCombo = make(L"ComboBox", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 120, 100, 100, 120);
+    HWND tree = make(WC_TREEVIEWW, 0, 230, 10, 100, 80);
+    HWND address = make(WC_IPADDRESSW, 0, 10, 140, 140, 22);
+    HWND picker = make(DATETIMEPICK_CLASSW, 0, 160, 140, 140, 22);
+    ASSERT_TRUE(listBox && ownerListBox && combo && ownerCombo && tree && address && picker);
+    form.Attach();
+    const std::int32_t f = form.FormIndex();
+
+    EXPECT_NE(skin::FindListControl(f, listBox), 0);
+    EXPECT_NE(form.ListOf(listBox).verticalStrip, nullptr);
+    EXPECT_NE(form.ListOf(listBox).horizontalStrip, nullptr);
+    EXPECT_EQ(skin::GetPropInt(listBox, skin::prop::kDisabledTextColor), 0x00606060);
+    EXPECT_EQ(skin::FindListControl(f, ownerListBox), 0);
+
+    // The drop-down list of a combo box is taken, without strips.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(::GetComboBoxInfo(combo, &info));
+    ASSERT_NE(skin::FindListControl(f, info.hwndList), 0);
+    EXPECT_EQ(form.ListOf(info.hwndList).verticalStrip, nullptr);
+    COMBOBOXINFO ownerInfo{};
+    ownerInfo.cbSize = sizeof(ownerInfo);
+    ASSERT_TRUE(::GetComboBoxInfo(ownerCombo, &ownerInfo));
+    EXPECT_EQ(skin::FindListControl(f, ownerInfo.hwndList), 0);
+
+    EXPECT_NE(skin::FindListControl(f, tree), 0);
+    EXPECT_NE(form.ListOf(tree).verticalStrip, nullptr);
+    EXPECT_NE(skin::FindListControl(f, picker), 0);
+    EXPECT_EQ(form.ListOf(picker).verticalStrip, nullptr);
+
+    // The address control is boxed; its four fields are edit boxes.
+    EXPECT_NE(skin::FindListControl(f, address), 0);
+    int fields = 0;
+    for (HWND edit = ::FindWindowExW(address, nullptr, L"Edit", nullptr); edit;
+         edit = ::FindWindowExW(address, edit, L"Edit", nullptr)) {
+        ++fields;
+        EXPECT_NE(skin::FindEdit(f, edit), 0);
+        EXPECT_EQ(skin::GetPropInt(edit, skin::prop::kTextColor), 0);
+        EXPECT_EQ(skin::GetPropInt(edit, skin::prop::kDisabledTextColor), 0x00606060);
+    }
+    EXPECT_EQ(fields, 4);
+
+    // A second run takes nothing twice.
+    const std::int32_t size = form.Record().listControls.Size();
+    form.Attach();
+    EXPECT_EQ(form.Record().listControls.Size(), size);
+}
+
 }  // namespace
 }  // namespace pelorin::test
