@@ -3,11 +3,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "base/handle.h"
+#include "graphics/gx_object.h"
 #include "skin/core/apply_skin.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/window_props.h"
-#include "skin/windows/form_proc.h"
 #include "skin_core_test_util.h"
 #include "skin_test_form.h"
 #include "test_support.h"
@@ -19,6 +20,8 @@ using skin::GetPropInt;
 namespace prop = skin::prop;
 
 WNDPROC ProcedureOf(HWND window) { return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC)); }
+// The procedure the window's class gives it, before any subclassing.
+WNDPROC ClassProcedureOf(HWND window) { return reinterpret_cast<WNDPROC>(::GetClassLongPtrW(window, GCLP_WNDPROC)); }
 LONG_PTR StyleOf(HWND window) { return ::GetWindowLongPtrW(window, GWL_STYLE); }
 
 using ClassificationTest = SkinCoreTest;
@@ -174,7 +177,7 @@ TEST_F(ClassificationTest, WithoutSkinnedControlsEveryAttachStepDoesNothing) {
     EXPECT_EQ(ProcedureOf(form.pushButton), buttonProc);
     EXPECT_EQ(StyleOf(form.pushButton) & BS_TYPEMASK, BS_PUSHBUTTON);
     // The form itself is still skinned.
-    EXPECT_EQ(ProcedureOf(form.Window()), skin::FormProc);
+    EXPECT_NE(ProcedureOf(form.Window()), ClassProcedureOf(form.Window()));
 }
 
 TEST_F(ClassificationTest, AWindowWithoutBoxesGetsOnlyTheCloseButtonOn41Pixels) {
@@ -282,10 +285,46 @@ TEST_F(ClassificationTest, TheFormPaintsItsSkinnedPushButtons) {
     ::InvalidateRect(form.pushButton, nullptr, TRUE);
     const Pixels shown = WindowPixels(form.pushButton);
     ASSERT_EQ(shown.width, 80);
-    // The rounded body leaves the corner pixel to the form's frame behind it.
-    EXPECT_TRUE(Near(shown.At(0, 0), SkinTestForm::BackgroundBehind(form.pushButton, 0, 0), 8))
-        << Hex(shown.At(0, 0)) << " vs " << Hex(SkinTestForm::BackgroundBehind(form.pushButton, 0, 0));
+    // The rounded body leaves the corner pixel to the form's frame behind it
+    // (read back now: a paint of the form may have rendered the frame anew).
+    const RECT place = skin::ClientRectInForm(form.pushButton);
+    ASSERT_TRUE(form.Record().frameBuffer);
+    const GxArgb behind = 0xFF000000u | form.Record().frameBuffer->PixelAt(place.left, place.top);
+    EXPECT_TRUE(Near(shown.At(0, 0), behind, 8)) << Hex(shown.At(0, 0)) << " vs " << Hex(behind);
     EXPECT_TRUE(skin::memoryDcList.empty());
+}
+
+}  // namespace
+}  // namespace pelorin::test
+
+namespace pelorin::test {
+namespace {
+
+TEST_F(ClassificationTest, ReadControlFontTakesTheControlsFontOrTheDefault) {
+    SkinTestForm form;
+    const skin::ControlFont none = skin::ReadControlFont(form.pushButton);
+    EXPECT_EQ(none.name, L"宋体");
+    EXPECT_EQ(none.size, 12);
+    EXPECT_EQ(none.style, 0);
+
+    LOGFONTW logFont{};
+    logFont.lfHeight = -15;
+    logFont.lfWeight = FW_BOLD;
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    ::lstrcpynW(logFont.lfFaceName, metrics.lfMessageFont.lfFaceName, LF_FACESIZE);
+    UniqueFont font(::CreateFontIndirectW(&logFont));
+    ::SendMessageW(form.defaultButton, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    const skin::ControlFont read = skin::ReadControlFont(form.defaultButton);
+    EXPECT_FALSE(read.name.empty());
+    // GDI+ reports the em size of the 15-pixel font, truncated (Wine: 14.x).
+    EXPECT_NEAR(read.size, 15, 1);
+    EXPECT_EQ(read.style & Gdiplus::FontStyleBold, Gdiplus::FontStyleBold);
+    form.Apply();
+    const skin::ButtonRecord& record = form.Record().buttons[skin::FindButton(form.FormIndex(), form.defaultButton)];
+    EXPECT_EQ(record.fontName, read.name);
+    EXPECT_EQ(record.fontSize, read.size);
 }
 
 }  // namespace

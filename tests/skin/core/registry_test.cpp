@@ -9,7 +9,6 @@
 #include "skin/core/apply_skin.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/window_props.h"
-#include "skin/windows/form_proc.h"
 #include "skin_core_test_util.h"
 #include "skin_test_form.h"
 #include "test_support.h"
@@ -31,6 +30,8 @@ using skin::GetPropInt;
 namespace prop = skin::prop;
 
 WNDPROC ProcedureOf(HWND window) { return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC)); }
+// The procedure the window's class gives it, before any subclassing.
+WNDPROC ClassProcedureOf(HWND window) { return reinterpret_cast<WNDPROC>(::GetClassLongPtrW(window, GCLP_WNDPROC)); }
 
 using RegistryTest = SkinCoreTest;
 
@@ -52,8 +53,8 @@ TEST_F(RegistryTest, SecondApplySkinChangesNothing) {
     EXPECT_EQ(&form.Record(), record);
     EXPECT_EQ(form.Record().titleHeight, 25);
     EXPECT_EQ(form.Record().buttons.Size(), buttons);
-    EXPECT_EQ(ProcedureOf(form.Window()), skin::FormProc);
-    // Subclassing twice would have kept FormProc itself as the previous procedure.
+    EXPECT_NE(ProcedureOf(form.Window()), ClassProcedureOf(form.Window()));
+    // Subclassing twice would have kept the skin's own procedure as the previous one.
     EXPECT_EQ(skin::GetPropValue(form.Window(), prop::kPreviousProc), previous);
     EXPECT_EQ(::GetWindowLongPtrW(form.Window(), GWL_STYLE), style);
 }
