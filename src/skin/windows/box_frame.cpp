@@ -3,7 +3,6 @@
 // a white non-client ring. The client area is left to the platform.
 #include <windows.h>
 
-#include "base/handle.h"
 #include "graphics/gx_graphics.h"
 #include "graphics/gx_pen.h"
 #include "skin/core/control_paint_tools.h"
@@ -16,8 +15,6 @@
 namespace pelorin::skin {
 
 namespace {
-
-constexpr COLORREF kMagenta = 0x00FF00FF;  // transparent when the surface is copied
 
 bool HasBorder(HWND window) {
     const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
@@ -37,15 +34,11 @@ RECT ClientInWindow(HWND window) {
     return client;
 }
 
-// The ring in opaque white and the client area in the transparent colour
-// (plain GDI fills: nothing to blend), then the line drawn over the ring.
-void DrawRing(HDC surface, int width, int height, const RECT& client, GxArgb lineColor) {
+// The ring in opaque white (a plain GDI fill: nothing to blend), then the
+// line drawn over it. The client area is never copied to the screen.
+void DrawRing(HDC surface, int width, int height, GxArgb lineColor) {
     const RECT all{0, 0, width, height};
     ::FillRect(surface, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    {
-        UniqueBrush magenta(::CreateSolidBrush(kMagenta));
-        if (magenta) ::FillRect(surface, &client, magenta.Get());
-    }
     ::GdiFlush();
     SurfaceCanvas canvas(surface);
     GxPen pen;
@@ -80,8 +73,10 @@ void DrawBoxFrame(std::int32_t formIndex, std::int32_t listIndex, bool hot, bool
     HDC surface = BuildControlBackground(window, RECT{0, 0, width, height});
     if (!surface) return;
     const GxArgb line = (hot || focused) ? ToArgb(themeColor, 200) : ToArgb(0x00000000, 90);
-    DrawRing(surface, width, height, client, line);
+    DrawRing(surface, width, height, line);
     if (HDC dc = ::GetWindowDC(window)) {
+        // Only the ring reaches the screen: the client area is clipped out
+        // (where a transparent-colour copy would leave it alone).
         ::ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
         // The window's DC does not clip its sibling strips: their pictures
         // over the scroll bars stay as they are.

@@ -123,8 +123,8 @@ float TextWidth(const GxGraphics& graphics, const TextTools& tools, const std::w
     return graphics.MeasureString(text, tools.font, layout, tools.format, bounds) ? bounds.Width : 0;
 }
 
-// The text itself when its measured width fits `width`, else its longest start followed by
-// an ellipsis that does.
+// The text itself when its measured width fits `width`, else its longest
+// start followed by an ellipsis that does.
 std::wstring FitWithEllipsis(const GxGraphics& graphics, const TextTools& tools, const std::wstring& text,
                              float textWidth, float width, int height) {
     if (textWidth <= width) return text;
