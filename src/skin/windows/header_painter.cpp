@@ -70,31 +70,43 @@ int ListClientEdge(HWND header) {
     return client.right - origin.x;
 }
 
-void FillVertical(GxGraphics& graphics, int x, int width, int height, GxArgb top, GxArgb bottom) {
-    GxLinearGradientBrush brush;
-    if (width > 0 && height > 0 &&
-        brush.CreateFromRectI({x, 0, width, height}, top, bottom, Gdiplus::LinearGradientModeVertical))
-        graphics.FillRectangleI(brush, x, 0, width, height);
-}
+// The vertical gradients of a paint, made once over the whole painted width
+// so that each serves every cell.
+struct ShadeBrushes {
+    GxLinearGradientBrush cell, hot, pressed, separator;
+
+    ShadeBrushes(int width, int height, bool clickable) {
+        const GxRect span{0, 0, std::max(width, 1), std::max(height, 1)};
+        const auto make = [&span](GxLinearGradientBrush& brush, GxArgb top, GxArgb bottom) {
+            brush.CreateFromRectI(span, top, bottom, Gdiplus::LinearGradientModeVertical);
+        };
+        if (clickable) {
+            make(cell, ToArgb(kWhite, 80), ToArgb(themeColor, 120));
+            make(hot, ToArgb(themeColor, 60), ToArgb(kBlack, 30));
+            make(pressed, ToArgb(kBlack, 30), ToArgb(kWhite, 120));
+        } else {
+            make(cell, ToArgb(themeColor, 60), ToArgb(themeColor, 10));
+        }
+        make(separator, ToArgb(kBlack, 60), ToArgb(kWhite, 50));
+    }
+};
 
 // The state a column is drawn in.
 struct CellLook {
-    bool clickable = false;
     bool hot = false;
     bool pressed = false;
 };
 
-void DrawCellShades(GxGraphics& graphics, const RECT& cell, int height, const CellLook& look) {
+// The cell gradient itself is laid under all cells at once (DrawHeader);
+// here the hot and pressed shades and the separator, the cell's last pixel
+// column.
+void DrawCellShades(GxGraphics& graphics, const ShadeBrushes& brushes, const RECT& cell, int height,
+                    const CellLook& look) {
     const int x = cell.left;
     const int width = cell.right - cell.left;
-    if (look.clickable)
-        FillVertical(graphics, x, width, height, ToArgb(kWhite, 80), ToArgb(themeColor, 120));
-    else
-        FillVertical(graphics, x, width, height, ToArgb(themeColor, 60), ToArgb(themeColor, 10));
-    if (look.hot) FillVertical(graphics, x, width, height, ToArgb(themeColor, 60), ToArgb(kBlack, 30));
-    if (look.pressed) FillVertical(graphics, x, width, height, ToArgb(kBlack, 30), ToArgb(kWhite, 120));
-    // The separator: the cell's last pixel column.
-    FillVertical(graphics, cell.right - 1, 1, height, ToArgb(kBlack, 60), ToArgb(kWhite, 50));
+    if (look.hot) graphics.FillRectangleI(brushes.hot, x, 0, width, height);
+    if (look.pressed) graphics.FillRectangleI(brushes.pressed, x, 0, width, height);
+    graphics.FillRectangleI(brushes.separator, cell.right - 1, 0, 1, height);
 }
 
 // Text measuring and drawing share one format: a single line, vertically
@@ -204,15 +216,21 @@ void DrawHeader(std::int32_t formIndex, std::int32_t headerIndex, HDC target) {
         if (canvas) {
             GxGraphics& graphics = canvas.Graphics();
             const TextTools tools = MakeTextTools(*header);
+            const int paintedWidth =
+                std::max(static_cast<int>(client.right), cells.empty() ? 0 : static_cast<int>(cells.back().rect.right));
+            const ShadeBrushes brushes(paintedWidth, height, header->clickable);
+            // The columns tile the header from the first one's left edge.
+            if (!cells.empty() && cells.back().rect.right > cells.front().rect.left)
+                graphics.FillRectangleI(brushes.cell, cells.front().rect.left, 0,
+                                        cells.back().rect.right - cells.front().rect.left, height);
             for (std::size_t i = 0; i < cells.size(); ++i) {
                 const HeaderCell& cell = cells[i];
                 if (cell.rect.right <= cell.rect.left) continue;
                 const std::int32_t column = static_cast<std::int32_t>(i) + 1;
                 CellLook look;
-                look.clickable = header->clickable;
                 look.hot = header->clickable && header->mouseInside && header->hotColumn == column;
                 look.pressed = header->clickable && header->pressedColumn == column;
-                DrawCellShades(graphics, cell.rect, height, look);
+                DrawCellShades(graphics, brushes, cell.rect, height, look);
                 DrawCellContent(surface, graphics, tools, cell, height, margin, header->imageList);
             }
         }
