@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "../support/test_support.h"
-#include "app/audio/mp3_decoder.h"
+#include "app/audio/sound_file.h"
 #include "app/audio/playback_diagnostics.h"
 #include "app/services/file_io.h"
 
@@ -74,7 +74,7 @@ bool CopyPresets(const std::wstring& dataFolder) {
     return copied > 0;
 }
 
-std::optional<PcmSound> DecodeWhole(const std::wstring& path) { return DecodeMp3File(path, 1ull << 32); }
+std::optional<PcmSound> DecodeWhole(const std::wstring& path) { return DecodeSoundFile(path, 1ull << 32); }
 
 size_t FirstAudible(const Samples& samples, size_t from) {
     for (size_t i = from; i < samples.size(); ++i)

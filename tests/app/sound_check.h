@@ -1,5 +1,5 @@
 #pragma once
-// What the program played, compared with what an MP3 file decodes to: the
+// What the program played, compared with what a sound file decodes to: the
 // captured PCM (tests/support) against a decode of the same file, as the
 // loudness of every 100 ms and the length of the audible part.
 
@@ -29,7 +29,7 @@ bool CopyPresets(const std::wstring& dataFolder);
 // Copies one shipped preset file to `destination`.
 bool CopyPreset(const std::wstring& fileName, const std::wstring& destination);
 
-// The whole sound of an MP3 file, decoded by the program's decoder.
+// The whole sound of an MP3 or WAV file, decoded by the program's decoders.
 std::optional<PcmSound> DecodeWhole(const std::wstring& path);
 
 // First / last sample index at or after `from` that is audible; kNone if none.

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <mutex>
 
+#include "app/audio/pcm_source.h"
+
 namespace pelorin {
 namespace {
 
@@ -58,8 +60,14 @@ Mp3Decoder::~Mp3Decoder() {
 }
 
 std::unique_ptr<Mp3Decoder> Mp3Decoder::Open(const std::wstring& path) {
+    FileWindow file;
+    if (!file.Open(path)) return nullptr;
+    return Open(std::move(file));
+}
+
+std::unique_ptr<Mp3Decoder> Mp3Decoder::Open(FileWindow file) {
     std::unique_ptr<Mp3Decoder> decoder(new Mp3Decoder());
-    if (!decoder->reader_.Open(path)) return nullptr;
+    if (!decoder->reader_.Open(std::move(file))) return nullptr;
 
     const Mp3FrameHeader& h = decoder->reader_.StreamFormat();
     decoder->format_ = PcmFormat{h.channels, h.sampleRate};
@@ -224,25 +232,8 @@ std::optional<PcmSound> DecodeMp3File(const std::wstring& path, std::uint64_t ma
                                       const std::atomic<bool>* cancel) {
     std::unique_ptr<Mp3Decoder> decoder = Mp3Decoder::Open(path);
     if (!decoder) return std::nullopt;
-    if (decoder->LengthFrames() && *decoder->LengthFrames() > maxFrames) return std::nullopt;
-
-    PcmSound sound;
-    sound.format = decoder->Format();
-    const size_t channels = static_cast<size_t>(sound.format.channels);
-    if (decoder->LengthFrames()) sound.samples.reserve(static_cast<size_t>(*decoder->LengthFrames()) * channels);
-    constexpr size_t kChunkFrames = 8192;
-    for (;;) {
-        if (cancel && cancel->load()) return std::nullopt;
-        const size_t had = sound.samples.size();
-        sound.samples.resize(had + kChunkFrames * channels);
-        const size_t got = decoder->Read(sound.samples.data() + had, kChunkFrames);
-        sound.samples.resize(had + got * channels);
-        if (got == 0) break;
-        if (sound.Frames() > maxFrames) return std::nullopt;
-    }
-    if (sound.samples.empty()) return std::nullopt;
-    sound.samples.shrink_to_fit();
-    return sound;
+    DecoderSource<Mp3Decoder> source(std::move(decoder));
+    return ReadWholeSource(source, maxFrames, cancel);
 }
 
 }  // namespace pelorin

@@ -43,6 +43,8 @@ class Mp3Decoder {
 public:
     // Nothing when the file is missing, not an MP3 or the codec refuses it.
     static std::unique_ptr<Mp3Decoder> Open(const std::wstring& path);
+    // The same for a file already open.
+    static std::unique_ptr<Mp3Decoder> Open(FileWindow file);
     ~Mp3Decoder();
     Mp3Decoder(const Mp3Decoder&) = delete;
     Mp3Decoder& operator=(const Mp3Decoder&) = delete;

@@ -45,8 +45,14 @@ std::optional<std::uint64_t> Mp3FrameReader::FindFrameChain(std::uint64_t from, 
 }
 
 bool Mp3FrameReader::Open(const std::wstring& path) {
+    FileWindow file;
+    if (!file.Open(path)) return false;
+    return Open(std::move(file));
+}
+
+bool Mp3FrameReader::Open(FileWindow file) {
     info_.reset();
-    if (!file_.Open(path)) return false;
+    file_ = std::move(file);
 
     std::uint64_t offset = 0;
     for (;;) {

@@ -18,6 +18,8 @@ class Mp3FrameReader {
 public:
     // False when the file is missing, unreadable or holds no layer III stream.
     bool Open(const std::wstring& path);
+    // The same for a file already open.
+    bool Open(FileWindow file);
 
     // The first audio frame's header: rate and channels of the whole stream.
     const Mp3FrameHeader& StreamFormat() const { return format_; }

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "app/audio/sound_file.h"
+
 namespace pelorin {
 namespace {
 
@@ -139,7 +141,7 @@ PlaybackStats PlaybackEngine::Stats() {
     stats.commandsQueued = pending_.load();
     stats.soundsReady = cache_.ReadyCount();
     stats.soundsPending = cache_.PendingCount();
-    stats.liveDecoders = Mp3Decoder::LiveCount();
+    stats.liveDecoders = LiveSoundDecoders();
     stats.liveDevices = WaveDevice::LiveCount();
     return stats;
 }
@@ -212,8 +214,8 @@ void PlaybackEngine::StartPlayback(Command& command) {
     std::unique_ptr<PcmSource> source;
     if (std::shared_ptr<const PcmSound> sound = cache_.Find(command.key)) {
         source = std::make_unique<MemorySource>(std::move(sound));
-    } else if (std::unique_ptr<Mp3Decoder> decoder = Mp3Decoder::Open(command.path)) {
-        source = std::make_unique<DecoderSource>(std::move(decoder));
+    } else {
+        source = OpenSoundFile(command.path);
     }
     if (!source || !UseDevice(source->Format())) return;
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/audio/mp3_decoder.h"
+#include "app/audio/sound_file.h"
 
 namespace pelorin {
 
@@ -59,7 +59,7 @@ void SoundCache::Run() {
         queue_.pop_front();
         decoding_ = true;
         lock.unlock();
-        std::optional<PcmSound> sound = DecodeMp3File(path, kMaxFrames, &cancel_);
+        std::optional<PcmSound> sound = DecodeSoundFile(path, kMaxFrames, &cancel_);
         std::shared_ptr<const PcmSound> shared;
         if (sound) shared = std::make_shared<const PcmSound>(std::move(*sound));
         if (shared && decoded_) decoded_(shared->format);
