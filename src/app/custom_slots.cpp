@@ -27,6 +27,8 @@ constexpr Slot kSlots[kSlotCount] = {
 const Slot& SlotAt(int slot) { return kSlots[slot - 1]; }
 
 constexpr const wchar_t* kUnstorableNameMessage = L"按钮名中含有无法保存的字符，请换一个名字。";
+constexpr const wchar_t* kUnstorableFileMessage =
+    L"Data.ini 中另一个按钮的名称或路径含有无法保存的字符，这次的设置没有保存。请先重新设置那个按钮。";
 constexpr const wchar_t* kNoticeTitle = L"温馨提示";
 
 }  // namespace
@@ -43,7 +45,10 @@ void RestoreSlots(MainWindow& window) {
     const std::wstring ini = window.DataFile(kSlotFile);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         window.SetControlText(SlotAt(slot).button, runtime::ReadIni(ini, kSlotNameSection, SlotAt(slot).nameKey));
-        window.SlotDialog(slot).fileName = runtime::ReadIni(ini, kSlotPathSection, SlotAt(slot).pathKey);
+        // A path GBK cannot hold (from a file saved in another encoding) is
+        // kept by its short form, as a chosen file would be.
+        const std::wstring path = runtime::ReadIni(ini, kSlotPathSection, SlotAt(slot).pathKey);
+        window.SlotDialog(slot).fileName = runtime::StorablePath(path).value_or(path);
     }
 }
 
@@ -56,6 +61,7 @@ void OnSlotRightButton(MainWindow& window, int slot) {
     const std::wstring previousPath = dialog.fileName;
 
     window.SetTopmost(false);
+    dialog.filter = kSlotFilter;
     // Cancelling keeps the previous path; the name is asked for either way.
     if (dialog.Open(window.Handle())) {
         if (auto storable = runtime::StorablePath(dialog.fileName)) {
@@ -79,10 +85,15 @@ void OnSlotRightButton(MainWindow& window, int slot) {
             dialog.fileName = previousPath;
             runtime::MessageBox(window.Handle(), kUnstorableNameMessage, MB_ICONERROR | MB_OK, kNoticeTitle);
         } else {
-            window.SetControlText(s.button, name);
-            const std::wstring ini = window.DataFile(kSlotFile);
-            runtime::WriteIni(ini, kSlotNameSection, s.nameKey, name);
-            runtime::WriteIni(ini, kSlotPathSection, s.pathKey, dialog.fileName);
+            // Both keys in one replacement of the file.
+            const runtime::IniEntry entries[] = {{kSlotNameSection, s.nameKey, name},
+                                                 {kSlotPathSection, s.pathKey, dialog.fileName}};
+            if (runtime::WriteIni(window.DataFile(kSlotFile), entries) == runtime::IniWriteResult::Unstorable) {
+                dialog.fileName = previousPath;
+                runtime::MessageBox(window.Handle(), kUnstorableFileMessage, MB_ICONERROR | MB_OK, kNoticeTitle);
+            } else {
+                window.SetControlText(s.button, name);
+            }
         }
     }
     window.SetTopmost(window.IsChecked(kCheckBox2));

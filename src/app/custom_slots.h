@@ -12,6 +12,9 @@ inline constexpr int kSlotCount = 4;
 inline constexpr const wchar_t* kSlotFile = L"Data.ini";
 inline constexpr const wchar_t* kSlotNameSection = L"按钮记录";
 inline constexpr const wchar_t* kSlotPathSection = L"音乐播放";
+// The slot dialog's filter: MP3, MP3 and WAV, and every file (a slot plays
+// any file the player recognises by its content).
+inline constexpr const wchar_t* kSlotFilter = L"MP3文件|*.mp3|MP3和WAV文件|*.mp3;*.wav|所有文件|*.*";
 
 ControlId SlotButton(int slot);
 // The slot (1 to 4) whose button is `button`, or 0.

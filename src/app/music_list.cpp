@@ -3,6 +3,8 @@
 #include "app/app_globals.h"
 #include "app/audio/playback.h"
 #include "app/main_window.h"
+#include "app/services/data_file.h"
+#include "app/services/data_text.h"
 #include "app/services/file_io.h"
 #include "app/services/storable_path.h"
 #include "app/services/text_ops.h"
@@ -19,13 +21,12 @@ void AppendSong(runtime::ListView& list, const std::wstring& number, const std::
     list.SetText(item, 2, path);
 }
 
-// The list file's bytes for the list as it stands: every item's name, "----",
-// its path and CR LF.
-std::string ListFileBytes(const runtime::ListView& list) {
-    std::wstring text;
+std::vector<Song> SongsOf(const runtime::ListView& list) {
+    std::vector<Song> songs;
     const int count = list.Count();
-    for (int i = 0; i < count; ++i) text += list.GetText(i, 1) + kListSeparator + list.GetText(i, 2) + L"\r\n";
-    return ToGbk(text);
+    songs.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) songs.push_back({list.GetText(i, 1), list.GetText(i, 2)});
+    return songs;
 }
 
 // The file name without its directory and its last four characters (".mp3").
@@ -34,36 +35,68 @@ std::wstring SongName(const std::wstring& path) {
     return runtime::Middle(path, slash + 1, runtime::Length(path) - slash - 4);
 }
 
+std::string AsString(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
 }  // namespace
 
+std::vector<Song> ParseListFile(std::string_view bytes) {
+    std::vector<Song> songs;
+    for (const runtime::TextLine& line : runtime::ReadDataText(bytes).lines) {
+        std::vector<std::wstring> pieces = runtime::Split(line.text, kListSeparator);
+        // A line without a name and a path (hand-edited, or empty) is skipped.
+        if (pieces.size() < 2) continue;
+        songs.push_back({std::move(pieces[0]), std::move(pieces[1])});
+    }
+    return songs;
+}
+
+std::string ListFileBytes(const std::vector<Song>& songs) {
+    std::wstring text;
+    for (const Song& song : songs) text += song.name + kListSeparator + song.path + L"\r\n";
+    return ToGbk(text);
+}
+
+bool IsOwnListFile(std::string_view bytes) {
+    return runtime::DetectTextEncoding(bytes) == runtime::TextEncoding::Gbk &&
+           ListFileBytes(ParseListFile(bytes)) == bytes;
+}
+
 void LoadMusicList(MainWindow& window) {
-    const std::wstring file = window.DataFile(kListFileName);
-    const Bytes bytes = runtime::ReadFile(file);
-    const std::wstring text = FromGbk(bytes);
-    if (text.empty()) return;
+    const std::vector<Song> songs = ParseListFile(AsString(runtime::ReadFile(window.DataFile(kListFileName))));
+    if (songs.empty()) return;
     runtime::ListView list = window.MusicList();
     // Redrawing after every item would make a long list slow to load.
     ::SendMessageW(list.Handle(), WM_SETREDRAW, FALSE, 0);
-    for (const std::wstring& line : runtime::Split(text, L"\r\n")) {
-        std::vector<std::wstring> pieces = runtime::Split(line, kListSeparator);
-        // A line without a name and a path (hand-edited, or empty) is skipped.
-        if (pieces.size() < 2) continue;
-        AppendSong(list, runtime::ToText(list.Count() + 1), pieces[0], pieces[1]);
+    for (const Song& song : songs) {
+        // A path GBK cannot hold (from a file saved in another encoding) is
+        // listed by its short form, as a chosen file would be, so the next
+        // save stores it faithfully.
+        const std::wstring path = runtime::StorablePath(song.path).value_or(song.path);
+        AppendSong(list, runtime::ToText(list.Count() + 1), song.name, path);
     }
     ::SendMessageW(list.Handle(), WM_SETREDRAW, TRUE, 0);
-    // The next save rewrites the file from the list. When that would not give
-    // back these very bytes (skipped lines, pieces after a second "----", LF
-    // line ends, bytes that are not GBK), keep them in a copy beside it.
-    if (ListFileBytes(list) != std::string(bytes.begin(), bytes.end())) runtime::WriteFile(file + L".bak", bytes);
 }
 
 // The file is replaced atomically, so a failed write keeps the previous list.
-void SaveMusicList(MainWindow& window) { runtime::WriteFile(listFilePath, ListFileBytes(window.MusicList())); }
+// A file the program did not write in its own form is kept in a backup by the
+// first save that changes it. A name or path GBK cannot hold is never written
+// garbled: the save is refused with a message.
+void SaveMusicList(MainWindow& window) {
+    const std::vector<Song> songs = SongsOf(window.MusicList());
+    for (const Song& song : songs) {
+        if (!FitsGbk(song.name) || !FitsGbk(song.path)) {
+            runtime::MessageBox(window.Handle(), kUnstorableListMessage, MB_ICONERROR | MB_OK, kDuplicateSongTitle);
+            return;
+        }
+    }
+    const std::string previous = AsString(runtime::ReadFile(listFilePath));
+    runtime::ReplaceDataFile(listFilePath, previous, IsOwnListFile(previous), ListFileBytes(songs));
+}
 
 void OnAddSongClicked(MainWindow& window) {
     runtime::FileDialog& dialog = window.AddSongDialog();
     dialog.initialDirectory = window.ProgramDirectory();
-    dialog.filter = L"MP3文件|*.mp3";
+    dialog.filter = kSongFilter;
     if (!dialog.Open(window.Handle())) return;
     const auto path = runtime::StorablePath(dialog.fileName);
     if (!path) {

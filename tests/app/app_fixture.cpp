@@ -48,6 +48,19 @@ void CALLBACK PollForModal(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
+FolderFiles FilesIn(const std::wstring& folder) {
+    FolderFiles files;
+    WIN32_FIND_DATAW found{};
+    HANDLE find = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return files;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            files[found.cFileName] = ReadAll(folder + L"\\" + found.cFileName);
+    } while (::FindNextFileW(find, &found));
+    ::FindClose(find);
+    return files;
+}
+
 size_t WithModals(const std::function<void()>& action, std::vector<ModalStep> steps) {
     ModalScript script{std::move(steps)};
     ModalScript* outer = activeScript;
@@ -66,6 +79,19 @@ void ChooseFile(HWND fileDialog, const std::wstring& path) {
     if (!name) name = ::GetDlgItem(fileDialog, edt1);
     ::SetWindowTextW(name, path.c_str());
     PressOk(fileDialog);
+}
+
+std::vector<std::wstring> FilterNames(HWND fileDialog) {
+    // The file-type combo box is cmb1.
+    HWND types = ::GetDlgItem(fileDialog, cmb1);
+    std::vector<std::wstring> names;
+    const int count = static_cast<int>(::SendMessageW(types, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::wstring name(static_cast<size_t>(::SendMessageW(types, CB_GETLBTEXTLEN, i, 0)), L'\0');
+        ::SendMessageW(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name.data()));
+        names.push_back(name);
+    }
+    return names;
 }
 
 void CancelDialog(HWND dialog) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +41,11 @@ protected:
     std::unique_ptr<MainWindow> window;
 };
 
+// The files directly inside a folder, by name, with their bytes: compared
+// before and after, it shows whether anything was written there.
+using FolderFiles = std::map<std::wstring, Bytes>;
+FolderFiles FilesIn(const std::wstring& folder);
+
 // The window rectangle of a control relative to its parent's client area.
 inline RECT RectInParent(HWND control) {
     RECT r{};
@@ -63,6 +69,8 @@ size_t WithModals(const std::function<void()>& action, std::vector<ModalStep> st
 // Drivers for the platform's dialogs.
 void ChooseFile(HWND fileDialog, const std::wstring& path);
 void CancelDialog(HWND dialog);
+// The file-type choices of an open-file dialog, in order.
+std::vector<std::wstring> FilterNames(HWND fileDialog);
 void PressOk(HWND dialog);
 // The text of a message box (its static text control).
 std::wstring MessageBoxText(HWND box);

@@ -8,6 +8,7 @@
 #include "app/audio/playback_diagnostics.h"
 #include "app/custom_slots.h"
 #include "app/name_dialog.h"
+#include "audio/wav_maker.h"
 #include "sound_check.h"
 
 namespace pelorin::test {
@@ -345,12 +346,13 @@ TEST_F(CustomSlotTest, PathThatGbkCannotHoldIsStoredInShortFormOrRefused) {
 }
 
 TEST_F(CustomSlotTest, BrokenDataIniLoadsAndLosesNothingOnTheNextAssignment) {
-    // Garbage lines, bytes that are not GBK, a name of 100 000 characters, a
-    // path of 40 000, a number far too big, a key without a section.
+    // Garbage lines, bytes that are not GBK (nor UTF-8, and no byte-order
+    // mark first), a name of 100 000 characters, a path of 40 000, a number
+    // far too big, a key without a section.
     const std::wstring hugeName(100000, L'长');
     const std::wstring hugePath = L"C:\\" + std::wstring(40000, L'p') + L".mp3";
     const std::string original =
-        "\xFF\xFE\x01garbage\x80\x80 line\r\n=no key\r\n按钮1=outside any section\r\n" + Gbk(L"[按钮记录]\r\n") +
+        "\x80\xFF\xFE\x01garbage\x80\x80 line\r\n=no key\r\n按钮1=outside any section\r\n" + Gbk(L"[按钮记录]\r\n") +
         "\x81\x30 not gbk\r\n" +
         Gbk(L"按钮1=" + hugeName + L"\r\n按钮2=99999999999999999999999999\r\n[音乐播放]\r\n音乐1=" + hugePath +
             L"\r\n音乐2=" + SoundA());
@@ -369,7 +371,7 @@ TEST_F(CustomSlotTest, BrokenDataIniLoadsAndLosesNothingOnTheNextAssignment) {
     // Assigning slot 3 adds its two keys and keeps every other byte.
     Assign(3, SoundB(), L"三");
     const std::string expected =
-        "\xFF\xFE\x01garbage\x80\x80 line\r\n=no key\r\n按钮1=outside any section\r\n" + Gbk(L"[按钮记录]\r\n") +
+        "\x80\xFF\xFE\x01garbage\x80\x80 line\r\n=no key\r\n按钮1=outside any section\r\n" + Gbk(L"[按钮记录]\r\n") +
         "\x81\x30 not gbk\r\n" +
         Gbk(L"按钮1=" + hugeName + L"\r\n按钮2=99999999999999999999999999\r\n按钮3=三\r\n" + L"[音乐播放]\r\n音乐1=" +
             hugePath + L"\r\n音乐2=" + SoundA() + L"\r\n音乐3=" + SoundB() + L"\r\n");
@@ -378,6 +380,54 @@ TEST_F(CustomSlotTest, BrokenDataIniLoadsAndLosesNothingOnTheNextAssignment) {
     LoadWindow();
     ExpectSlot(1, hugeName, hugePath);
     ExpectSlot(3, L"三", SoundB());
+}
+
+// A "Data.ini" saved by another editor (UTF-8 with a mark, LF line ends)
+// reads as written; the first assignment writes the whole file as GBK CR LF
+// and keeps the original bytes in "Data.ini.bak".
+TEST_F(CustomSlotTest, FirstAssignmentAfterAUtf8DataIniWritesGbkAndKeepsTheOriginal) {
+    const std::wstring text = L"[按钮记录]\n按钮1=掌声\n[音乐播放]\n音乐1=" + SoundA() + L"\n";
+    const std::string original = "\xEF\xBB\xBF" + ToUtf8(text);
+    WriteAll(Data(L"Data.ini"), original);
+    LoadWindow();
+    ExpectSlot(1, L"掌声", SoundA());
+    Assign(2, SoundB(), L"弹簧");
+    EXPECT_EQ(FileText(Data(L"Data.ini")), Gbk(L"[按钮记录]\r\n按钮1=掌声\r\n按钮2=弹簧\r\n[音乐播放]\r\n音乐1=" +
+                                               SoundA() + L"\r\n音乐2=" + SoundB() + L"\r\n"));
+    EXPECT_EQ(FileText(Data(L"Data.ini.bak")), original);
+    window.reset();
+    LoadWindow();
+    ExpectSlot(1, L"掌声", SoundA());
+    ExpectSlot(2, L"弹簧", SoundB());
+    EXPECT_EQ(FilesIn(dir.Path()).size(), 2u) << "more than the file and its one backup";
+}
+
+// The slot's dialog offers WAV files; a WAV in a slot plays like an MP3.
+TEST_F(CustomSlotTest, WavFileInASlotPlays) {
+    WavFile wav;
+    wav.channels = 1;
+    wav.sampleRate = 22050;
+    wav.bits = 24;
+    wav.samples = TestSignal(1, 24, 22050, 11025);
+    const std::wstring path = Data(L"音效\\鼓.wav");
+    WriteAll(path, wav.Bytes());
+    LoadWindow();
+    std::vector<std::wstring> filters;
+    ASSERT_EQ(RightClick(3, {{kDialogClass,
+                              [&](HWND dialog) {
+                                  filters = FilterNames(dialog);
+                                  ChooseFile(dialog, path);
+                              }},
+                             {kNameDialogClass, NameDialog(L"鼓")}}),
+              2u);
+    EXPECT_EQ(filters, (std::vector<std::wstring>{L"MP3文件", L"MP3和WAV文件", L"所有文件"}));
+    ExpectSlot(3, L"鼓", path);
+    const PcmSound sound = Expected16(wav);
+    Click(SlotButton(3));
+    ASSERT_TRUE(WaitUntilPlayed());
+    EXPECT_EQ(GetPlaybackStats().deviceFormat, std::optional<PcmFormat>(PcmFormat{1, 22050}));
+    const Samples capture = ReadCapture();
+    EXPECT_TRUE(PlayedAt(capture, LocateSound(capture, sound), sound));
 }
 
 TEST_F(CustomSlotTest, RandomBytesAsDataIniLoadAndAreKept) {

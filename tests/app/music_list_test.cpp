@@ -9,6 +9,8 @@
 #include <random>
 
 #include "app/audio/playback_diagnostics.h"
+#include "app/services/data_file.h"
+#include "audio/wav_maker.h"
 #include "sound_check.h"
 
 namespace pelorin::test {
@@ -61,8 +63,9 @@ protected:
     std::wstring ListFile() const { return Data(L"config.txt"); }
 
     // 按钮19 "添加音效" with `path` chosen in its file dialog. Notes the
-    // dialog's folder and filter when asked.
-    void Add(const std::wstring& path, std::wstring* folder = nullptr, std::wstring* filter = nullptr) {
+    // dialog's folder, current filter and filter choices when asked.
+    void Add(const std::wstring& path, std::wstring* folder = nullptr, std::wstring* filter = nullptr,
+             std::vector<std::wstring>* filters = nullptr) {
         const size_t driven =
             WithModals([this] { Click(kButton19); }, {{kDialogClass, [&](HWND dialog) {
                                                            wchar_t text[MAX_PATH]{};
@@ -71,6 +74,7 @@ protected:
                                                            if (folder) *folder = text;
                                                            ::GetDlgItemTextW(dialog, cmb1, text, MAX_PATH);
                                                            if (filter) *filter = text;
+                                                           if (filters) *filters = FilterNames(dialog);
                                                            ChooseFile(dialog, path);
                                                        }}});
         ASSERT_EQ(driven, 1u);
@@ -143,9 +147,11 @@ TEST_F(MusicListTest, AddingTwoSongsFillsTheListAndWritesTheFile) {
     LoadWindow();
     EXPECT_TRUE(Rows().empty());
     std::wstring folder, filter;
-    Add(Song(L"开场"), &folder, &filter);
+    std::vector<std::wstring> filters;
+    Add(Song(L"开场"), &folder, &filter, &filters);
     EXPECT_EQ(folder, dir.Path()) << "the dialog opens in the program's folder";
     EXPECT_EQ(filter, L"MP3文件");
+    EXPECT_EQ(filters, (std::vector<std::wstring>{L"MP3文件", L"MP3和WAV文件"}));
     Add(Song(L"掌声"));
     EXPECT_EQ(Rows(), (std::vector<Row>{{L"1", L"开场", Song(L"开场")}, {L"2", L"掌声", Song(L"掌声")}}));
     EXPECT_EQ(FileText(ListFile()), Line(L"开场", Song(L"开场")) + Line(L"掌声", Song(L"掌声")));
@@ -239,6 +245,25 @@ TEST_F(MusicListTest, DoubleClickPlaysTheSelectedSongAndNothingWithoutSelection)
     EXPECT_EQ(FirstAudible(ReadCapture(), heard), kNone);
 }
 
+// A WAV file is added like an MP3 (its name without ".wav") and plays.
+TEST_F(MusicListTest, WavSongIsAddedAndPlays) {
+    WavFile wav;
+    wav.samples = TestSignal(2, 16, 44100, 22050);
+    WriteAll(Data(L"歌\\鼓声.wav"), wav.Bytes());
+    LoadWindow();
+    Add(Data(L"歌\\鼓声.wav"));
+    EXPECT_EQ(Rows(), (std::vector<Row>{{L"1", L"鼓声", Data(L"歌\\鼓声.wav")}}));
+    EXPECT_EQ(FileText(ListFile()), Line(L"鼓声", Data(L"歌\\鼓声.wav")));
+    window->ToggleExpanded();
+    PumpMessages(20);
+    Select(0);
+    DoubleClickAt(ItemCenter(0));
+    ASSERT_TRUE(WaitUntilPlayed());
+    const PcmSound sound = Expected16(wav);
+    const Samples capture = ReadCapture();
+    EXPECT_TRUE(PlayedAt(capture, LocateSound(capture, sound), sound));
+}
+
 TEST_F(MusicListTest, MissingOrEmptyListFileGivesAnEmptyList) {
     LoadWindow();
     EXPECT_TRUE(Rows().empty());
@@ -308,9 +333,10 @@ std::string ManyLines(int count) {
     return text;
 }
 
-// Broken list files: each loads what it can, the program keeps working, and
-// a file that the next save cannot write back as it is (lines skipped, bytes
-// that are not GBK, pieces cut off) is first copied to "config.txt.bak".
+// Broken list files: each loads what it can, the program keeps working,
+// nothing is written at start-up or close, and a file that the next save
+// cannot write back as it is (lines skipped, bytes that are not GBK, pieces
+// cut off) is copied to "config.txt.bak" by the first save that changes it.
 class BrokenMusicListFileTest : public MusicListTest {
 protected:
     // Loads the window over `bytes` as "config.txt"; then the program must
@@ -318,6 +344,7 @@ protected:
     void Check(const std::string& bytes, const std::vector<std::pair<std::wstring, std::wstring>>& expected,
                bool backedUp) {
         WriteAll(ListFile(), bytes);
+        const FolderFiles before = FilesIn(dir.Path());
         LoadWindow();
         const std::vector<Row> rows = Rows();
         ASSERT_EQ(rows.size(), expected.size());
@@ -326,26 +353,29 @@ protected:
             EXPECT_EQ(rows[i].name, expected[i].first);
             EXPECT_EQ(rows[i].path, expected[i].second);
         }
-        EXPECT_EQ(FileText(ListFile()), bytes) << "loading changed the list file";
-        if (backedUp) {
-            EXPECT_EQ(FileText(ListFile() + L".bak"), bytes) << "what the next save drops was not kept";
-        } else {
-            EXPECT_FALSE(FileExists(ListFile() + L".bak"));
-        }
+        window.reset();
+        EXPECT_EQ(FilesIn(dir.Path()), before) << "loading or closing wrote a file";
 
+        LoadWindow();
         Add(Song(L"新歌"));
         std::string saved;
         for (const auto& [name, path] : expected) saved += Gbk(name + L"----" + path + L"\r\n");
         saved += Line(L"新歌", Song(L"新歌"));
         EXPECT_EQ(FileText(ListFile()), saved);
         if (backedUp) {
-            EXPECT_EQ(FileText(ListFile() + L".bak"), bytes);
+            EXPECT_EQ(FileText(ListFile() + L".bak"), bytes) << "what the save dropped was not kept";
+        } else {
+            EXPECT_FALSE(FileExists(ListFile() + L".bak"));
         }
 
         window.reset();
         LoadWindow();
         EXPECT_EQ(Rows().size(), expected.size() + 1);
         EXPECT_EQ(Rows().back(), (Row{std::to_wstring(expected.size() + 1), L"新歌", Song(L"新歌")}));
+        if (backedUp) {
+            EXPECT_EQ(FileText(ListFile() + L".bak"), bytes);
+        }
+        EXPECT_FALSE(FileExists(runtime::BackupPath(ListFile(), 1)));
     }
 };
 
@@ -365,7 +395,7 @@ TEST_F(BrokenMusicListFileTest, BytesThatAreNotGbkAreKept) {
     LoadWindow();
     ASSERT_EQ(Rows().size(), 2u);
     EXPECT_EQ(Rows()[1], (Row{L"2", L"乙", L"C:\\歌\\乙.mp3"}));
-    EXPECT_EQ(FileText(ListFile() + L".bak"), bytes);
+    EXPECT_FALSE(FileExists(ListFile() + L".bak"));
     Add(Song(L"新歌"));
     EXPECT_EQ(Rows().size(), 3u);
     EXPECT_EQ(FileText(ListFile() + L".bak"), bytes);
@@ -376,10 +406,10 @@ TEST_F(BrokenMusicListFileTest, SeparatorInsideAPathIsKept) {
     Check(Gbk(L"甲----C:\\a----b.mp3\r\n"), {{L"甲", L"C:\\a"}}, true);
 }
 
-// LF-only line ends are no line ends: the file reads as one line, cut at
-// each "----".
-TEST_F(BrokenMusicListFileTest, LfLineEndsAreKept) {
-    Check(Gbk(L"甲----C:\\甲.mp3\n乙----C:\\乙.mp3\n"), {{L"甲", L"C:\\甲.mp3\n乙"}}, true);
+// LF and CR alone end lines as CR LF does; the save writes CR LF.
+TEST_F(BrokenMusicListFileTest, LfAndCrLineEndsEndLinesAndAreKept) {
+    Check(Gbk(L"甲----C:\\甲.mp3\n乙----C:\\乙.mp3\r丙----C:\\丙.mp3\n"),
+          {{L"甲", L"C:\\甲.mp3"}, {L"乙", L"C:\\乙.mp3"}, {L"丙", L"C:\\丙.mp3"}}, true);
 }
 
 TEST_F(BrokenMusicListFileTest, TwentyThousandLinesLoadAndAreKept) {
@@ -394,7 +424,7 @@ TEST_F(BrokenMusicListFileTest, FiveMegabytesOfRandomBytesLoadAndAreKept) {
     const std::string bytes = RandomBytes(5u << 20, 3);
     WriteAll(ListFile(), bytes);
     LoadWindow();
-    EXPECT_EQ(FileText(ListFile() + L".bak"), bytes);
+    EXPECT_FALSE(FileExists(ListFile() + L".bak"));
     const size_t loaded = Rows().size();
     Add(Song(L"新歌"));
     EXPECT_EQ(Rows().size(), loaded + 1);

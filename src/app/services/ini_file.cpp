@@ -6,30 +6,27 @@
 #include <string_view>
 #include <vector>
 
+#include "app/services/data_file.h"
+#include "app/services/data_text.h"
 #include "app/services/file_io.h"
+#include "app/services/storable_path.h"
 #include "base/text.h"
 
 namespace pelorin::runtime {
 namespace {
 
+// A line of the file being read or rewritten.
 struct Line {
-    std::string_view bytes;  // without the line end
-    std::string_view end;    // "\r\n", "\n", "\r" or empty for the last line
+    std::wstring text;
+    std::string_view bytes;  // a GBK file's original bytes, while unchanged
+    std::string_view end;    // as in the file; empty: CR LF when written
+    bool changed = false;
 };
 
-std::vector<Line> SplitLines(std::string_view text) {
+std::vector<Line> LinesOf(const DataText& data) {
     std::vector<Line> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t at = text.find_first_of("\r\n", start);
-        if (at == std::string_view::npos) {
-            lines.push_back({text.substr(start), {}});
-            break;
-        }
-        size_t endLen = (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ? 2 : 1;
-        lines.push_back({text.substr(start, at - start), text.substr(at, endLen)});
-        start = at + endLen;
-    }
+    lines.reserve(data.lines.size());
+    for (const TextLine& l : data.lines) lines.push_back({l.text, l.bytes, l.end});
     return lines;
 }
 
@@ -85,7 +82,7 @@ Location Locate(const std::vector<Line>& lines, const std::wstring& section, con
     Location loc;
     bool inSection = false;
     for (size_t i = 0; i < lines.size(); ++i) {
-        std::wstring text = FromGbk(lines[i].bytes);
+        const std::wstring& text = lines[i].text;
         if (auto name = SectionName(text)) {
             if (inSection) break;  // left the section: later duplicates are ignored
             if (SameName(*name, section)) {
@@ -106,45 +103,89 @@ Location Locate(const std::vector<Line>& lines, const std::wstring& section, con
     return loc;
 }
 
-std::string AsString(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+bool Storable(const IniEntry& e) {
+    return e.value.find_first_of(L"\r\n") == std::wstring::npos &&
+           e.key.find_first_of(L"\r\n=") == std::wstring::npos &&
+           e.section.find_first_of(L"\r\n]") == std::wstring::npos && FitsGbk(e.value) && FitsGbk(e.key) &&
+           FitsGbk(e.section);
+}
+
+void Apply(std::vector<Line>& lines, const IniEntry& e) {
+    const std::wstring section = Trim(e.section);
+    const std::wstring key = Trim(e.key);
+    const Location loc = Locate(lines, section, key);
+    Line keyLine{key + L"=" + e.value, {}, {}, true};
+    if (loc.keyLine) {
+        keyLine.end = lines[*loc.keyLine].end;
+        lines[*loc.keyLine] = keyLine;
+    } else if (loc.section) {
+        // After the section's last key; the line before it gets a line end if it had none.
+        keyLine.end = "\r\n";
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(loc.lastContentLine) + 1, keyLine);
+    } else {
+        lines.push_back({L"[" + section + L"]", {}, "\r\n", true});
+        keyLine.end = "\r\n";
+        lines.push_back(keyLine);
+    }
+}
+
+// A line of a file read in another encoding, as GBK. A value GBK cannot hold
+// that names a file is written as that file's short path; other values GBK
+// cannot hold make the file unstorable. Other lines (comments, junk) take
+// GBK's substitutes: the backup keeps their original.
+std::optional<std::string> AsGbk(const std::wstring& text) {
+    if (FitsGbk(text)) return ToGbk(text);
+    const std::optional<KeyValue> kv = ParseKeyValue(text);
+    if (!kv) return ToGbk(text);
+    if (!FitsGbk(kv->key)) return std::nullopt;
+    const std::optional<std::wstring> path = StorablePath(kv->value);
+    if (!path) return std::nullopt;
+    return ToGbk(kv->key + L"=" + *path);
+}
+
+std::string_view LineEnd(const Line& line) { return line.end.empty() ? std::string_view("\r\n") : line.end; }
 
 }  // namespace
 
 std::wstring ReadIni(const std::wstring& file, const std::wstring& section, const std::wstring& key) {
-    std::string text = AsString(ReadFile(file));
-    Location loc = Locate(SplitLines(text), Trim(section), Trim(key));
+    const Bytes bytes = ReadFile(file);
+    const std::string text(bytes.begin(), bytes.end());
+    const Location loc = Locate(LinesOf(ReadDataText(text)), Trim(section), Trim(key));
     return loc.keyLine ? loc.value : std::wstring();
+}
+
+IniWriteResult WriteIni(const std::wstring& file, std::span<const IniEntry> entries) {
+    for (const IniEntry& e : entries)
+        if (!Storable(e)) return IniWriteResult::Unstorable;
+
+    const Bytes read = ReadFile(file);
+    const std::string previous(read.begin(), read.end());
+    const DataText data = ReadDataText(previous);
+    std::vector<Line> lines = LinesOf(data);
+    for (const IniEntry& e : entries) Apply(lines, e);
+
+    std::string out;
+    out.reserve(previous.size() + 256);
+    const bool gbk = data.encoding == TextEncoding::Gbk;
+    for (const Line& line : lines) {
+        if (gbk) {
+            // Unchanged lines keep their bytes and line ends.
+            out += line.changed ? ToGbk(line.text) : std::string(line.bytes);
+            out += LineEnd(line);
+            continue;
+        }
+        const std::optional<std::string> converted = AsGbk(line.text);
+        if (!converted) return IniWriteResult::Unstorable;
+        out += *converted;
+        out += "\r\n";
+    }
+    return ReplaceDataFile(file, previous, gbk, out) ? IniWriteResult::Written : IniWriteResult::Failed;
 }
 
 bool WriteIni(const std::wstring& file, const std::wstring& section, const std::wstring& key,
               const std::wstring& value) {
-    if (value.find_first_of(L"\r\n") != std::wstring::npos || key.find_first_of(L"\r\n=") != std::wstring::npos ||
-        section.find_first_of(L"\r\n]") != std::wstring::npos)
-        return false;
-    if (!FitsGbk(value) || !FitsGbk(key) || !FitsGbk(section)) return false;
-
-    const std::string text = AsString(ReadFile(file));
-    const std::vector<Line> lines = SplitLines(text);
-    const Location loc = Locate(lines, Trim(section), Trim(key));
-    const std::string keyLine = ToGbk(Trim(key)) + "=" + ToGbk(value);
-
-    std::string out;
-    out.reserve(text.size() + keyLine.size() + section.size() + 8);
-    auto append = [&](const Line& line) {
-        out.append(line.bytes);
-        out.append(line.end.empty() ? std::string_view("\r\n") : line.end);
-    };
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (loc.keyLine && i == *loc.keyLine) {
-            out += keyLine;
-            out.append(lines[i].end.empty() ? std::string_view("\r\n") : lines[i].end);
-            continue;
-        }
-        append(lines[i]);
-        if (loc.section && !loc.keyLine && i == loc.lastContentLine) out += keyLine + "\r\n";
-    }
-    if (!loc.section) out += "[" + ToGbk(Trim(section)) + "]\r\n" + keyLine + "\r\n";
-    return WriteFile(file, out);
+    const IniEntry entry{section, key, value};
+    return WriteIni(file, std::span<const IniEntry>(&entry, 1)) == IniWriteResult::Written;
 }
 
 }  // namespace pelorin::runtime
