@@ -14,9 +14,10 @@ namespace {
 // Draws the strip's cell `cell` scaled by `scale`; at scale 1 at the cell's
 // natural size at (x, y + (h - ch) / 2), scaled ones centred on the cell's
 // column and on the client height. A cell that fails to decode draws nothing.
+// The cell's pixels are decoded once and kept beside its bytes by the strip.
 void DrawGlyph(GxGraphics& graphics, std::int32_t cell, const RECT& client, float scale = 1.0f) {
     GxBitmap glyph;
-    if (!glyph.LoadFromBytes(checkGlyphStrip.GetFramePng(cell))) return;
+    if (!checkGlyphStrip.WrapFrame(cell, glyph)) return;
     const float cw = static_cast<float>(glyph.GetWidth());
     const float ch = static_cast<float>(glyph.GetHeight());
     const float x = static_cast<float>(client.left);

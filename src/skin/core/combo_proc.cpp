@@ -10,6 +10,7 @@
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
+#include "skin/pictures/decoded_picture.h"
 #include "skin/pictures/embedded_pictures.h"
 
 namespace pelorin::skin {
@@ -79,9 +80,11 @@ void DrawText(GxGraphics& g, HWND combo, int w, int h) {
 }
 
 void DrawChevron(GxGraphics& g, int w, int h) {
+    // Decoded by the first draw and kept; wrapped in a bitmap per draw.
     static const Bytes picture = LoadEmbeddedPicture(EmbeddedPicture::ComboChevron);
+    static DecodedPicture pixels;
     GxBitmap chevron;
-    if (!chevron.LoadFromBytes(picture)) return;
+    if (!pixels.Wrap(picture, chevron)) return;
     const int pw = chevron.GetWidth(), ph = chevron.GetHeight();
     g.DrawImageRectI(chevron, w - pw - kChevronMargin, (h - ph) / 2, pw, ph);
 }

@@ -7,6 +7,7 @@
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/scroll_strip_owner.h"
 #include "skin/core/skin_registry.h"
+#include "skin/pictures/decoded_picture.h"
 #include "skin/pictures/embedded_pictures.h"
 
 namespace pelorin::skin {
@@ -40,12 +41,18 @@ bool ReadScrollBar(HWND owner, bool vertical, ScrollBarState& out) {
     return out.arrow > 0 && out.thumbEnd - out.thumbStart > 0;
 }
 
-// The embedded chevrons, read from the program's resources once; decoded per draw.
-const Bytes& Picture(EmbeddedPicture id) {
-    static const Bytes up = LoadEmbeddedPicture(EmbeddedPicture::ScrollUp);
-    static const Bytes down = LoadEmbeddedPicture(EmbeddedPicture::ScrollDown);
-    static const Bytes left = LoadEmbeddedPicture(EmbeddedPicture::ScrollLeft);
-    static const Bytes right = LoadEmbeddedPicture(EmbeddedPicture::ScrollRight);
+// The embedded chevrons, read from the program's resources once; their pixels
+// are decoded by the first draw and kept, and wrapped in a bitmap per draw.
+struct Chevron {
+    Bytes png;
+    DecodedPicture pixels;
+};
+
+Chevron& ChevronOf(EmbeddedPicture id) {
+    static Chevron up{LoadEmbeddedPicture(EmbeddedPicture::ScrollUp), {}};
+    static Chevron down{LoadEmbeddedPicture(EmbeddedPicture::ScrollDown), {}};
+    static Chevron left{LoadEmbeddedPicture(EmbeddedPicture::ScrollLeft), {}};
+    static Chevron right{LoadEmbeddedPicture(EmbeddedPicture::ScrollRight), {}};
     switch (id) {
         case EmbeddedPicture::ScrollUp: return up;
         case EmbeddedPicture::ScrollDown: return down;
@@ -144,8 +151,9 @@ void DrawArrow(GxGraphics& g, const ArrowSpec& arrowSpec, bool vertical, int w, 
         StrokePath(g, arrow, ToArgb(kBlack, 80));
     }
     StrokePath(g, arrow, ToArgb(kBlack, 30));
+    Chevron& picture = ChevronOf(arrowSpec.picture);
     GxBitmap chevron;
-    if (!chevron.LoadFromBytes(Picture(arrowSpec.picture))) return;
+    if (!picture.pixels.Wrap(picture.png, chevron)) return;
     const int pw = chevron.GetWidth(), ph = chevron.GetHeight();
     const GxPoint at = ChevronSpot(vertical, arrowSpec.second, w, h, a, static_cast<float>(pw), static_cast<float>(ph));
     g.DrawImageRectI(chevron, at.X, at.Y, pw, ph);

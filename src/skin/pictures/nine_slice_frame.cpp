@@ -5,7 +5,6 @@
 
 #include "graphics/gx_bitmap.h"
 #include "graphics/gx_brushes.h"
-#include "graphics/gx_image.h"
 #include "skin/pictures/picture_cut.h"
 
 namespace pelorin {
@@ -225,8 +224,8 @@ void NineSliceFrame::DrawSet(GxGraphics& graphics, const SliceList& slices) cons
         // A tile area without extent paints nothing (and must not be handed
         // to GDI+, which would fill the mirrored rectangle).
         if (d.tiled && !(d.rect.Width > 0.0f && d.rect.Height > 0.0f)) continue;
-        GxImage image;
-        if (!image.LoadFromBytes(slices[k].png)) continue;
+        GxBitmap image;
+        if (!slices[k].pixels.Wrap(slices[k].png, image)) continue;
         if (!d.tiled) {
             graphics.DrawImageRect(image, d.rect.X, d.rect.Y, d.rect.Width, d.rect.Height, Gdiplus::UnitPixel);
             continue;

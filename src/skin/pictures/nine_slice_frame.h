@@ -2,8 +2,9 @@
 // A button frame cut from a small picture into nine slices (four corners, four
 // edges, a centre) and drawn into a rectangle of any size: corners at their
 // natural size, edges and centre tiled. Up to four pictures are kept, one per
-// button state. Every slice is kept as PNG bytes and decoded only while it is
-// drawn, so no image object outlives a paint.
+// button state. Every slice is kept as PNG bytes beside its decoded pixels
+// (filled by the first draw); a draw wraps the pixels in a bitmap of its own,
+// so no image object outlives a paint.
 //
 // Picture format (0-based coordinates, W x H the picture size; a marker is a
 // pixel of exactly opaque magenta 0xFFFF00FF, belonging to no slice):
@@ -14,18 +15,28 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "base/text.h"
 #include "graphics/gx_graphics.h"
+#include "skin/pictures/decoded_picture.h"
 
 namespace pelorin {
 
 struct SliceRecord {
+    SliceRecord() = default;
+    SliceRecord(std::int32_t w, std::int32_t h, Bytes bytes = {}) : width(w), height(h), png(std::move(bytes)) {}
+
     std::int32_t width = 0;  // truncated from the cut rectangle
     std::int32_t height = 0;
     Bytes png;  // 32-bit ARGB PNG; empty for a slice that does not exist
-    bool operator==(const SliceRecord&) const = default;
+    // The pixels of `png`, decoded by the first draw: a cache, no part of the
+    // record's value.
+    mutable DecodedPicture pixels;
+    bool operator==(const SliceRecord& other) const {
+        return width == other.width && height == other.height && png == other.png;
+    }
 };
 
 // Slice order in every list: top-left, bottom-left, top-right, bottom-right

@@ -14,12 +14,12 @@ GxArgb OpaqueArgb(COLORREF colour) {
            (static_cast<GxArgb>(GetGValue(colour)) << 8) | GetBValue(colour);
 }
 
-struct DecodedPicture {
+struct SourcePicture {
     GxBitmap bitmap;
     int width = 0;
     int height = 0;
 
-    explicit DecodedPicture(const Bytes& png) {
+    explicit SourcePicture(const Bytes& png) {
         if (bitmap.LoadFromBytes(png)) {
             width = bitmap.GetWidth();
             height = bitmap.GetHeight();
@@ -49,7 +49,7 @@ void PictureStrip::Load(const Bytes& png, std::optional<COLORREF> markerColor) {
 }
 
 void PictureStrip::SliceByMarkers(const Bytes& png) {
-    const DecodedPicture picture(png);
+    const SourcePicture picture(png);
     const int W = picture.width;
     const int H = picture.height;
     totalWidth_ = W;
@@ -92,7 +92,7 @@ void PictureStrip::LoadFixedHeight(const Bytes& png, std::int32_t frameHeight, b
 
 void PictureStrip::LoadFixed(const Bytes& png, std::int32_t step, bool horizontal, bool markCentres) {
     frames_.clear();
-    const DecodedPicture picture(png);
+    const SourcePicture picture(png);
     totalWidth_ = picture.width;
     height_ = picture.height;
     if (step < 1) return;  // a zero or negative step would never leave the picture
@@ -114,7 +114,7 @@ void PictureStrip::LoadFixed(const Bytes& png, std::int32_t step, bool horizonta
 }
 
 std::int32_t PictureStrip::AddFrame(const Bytes& png) {
-    const DecodedPicture picture(png);
+    const SourcePicture picture(png);
     frames_.push_back({picture.width, picture.height, png});
     totalWidth_ += picture.width;
     return GetFrameCount();
@@ -136,6 +136,15 @@ const StripFrame* PictureStrip::Frame(std::int32_t index) const {
 Bytes PictureStrip::GetFramePng(std::int32_t index) const {
     const StripFrame* frame = Frame(index);
     return frame ? frame->png : Bytes{};
+}
+
+bool PictureStrip::WrapFrame(std::int32_t index, GxBitmap& target) const {
+    const StripFrame* frame = Frame(index);
+    if (!frame) {
+        target.Dispose();
+        return false;
+    }
+    return frame->pixels.Wrap(frame->png, target);
 }
 
 std::int32_t PictureStrip::GetFrameWidth(std::int32_t index) const {

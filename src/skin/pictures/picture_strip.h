@@ -11,17 +11,28 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "base/text.h"
+#include "graphics/gx_bitmap.h"
+#include "skin/pictures/decoded_picture.h"
 
 namespace pelorin {
 
 struct StripFrame {
+    StripFrame() = default;
+    StripFrame(std::int32_t w, std::int32_t h, Bytes bytes = {}) : width(w), height(h), png(std::move(bytes)) {}
+
     std::int32_t width = 0;
     std::int32_t height = 0;
     Bytes png;  // 32-bit ARGB PNG; empty when the frame could not be cut
-    bool operator==(const StripFrame&) const = default;
+    // The pixels of `png`, decoded by the first draw: a cache, no part of the
+    // frame's value.
+    mutable DecodedPicture pixels;
+    bool operator==(const StripFrame& other) const {
+        return width == other.width && height == other.height && png == other.png;
+    }
 };
 
 class PictureStrip {
@@ -48,6 +59,11 @@ public:
     void SliceByMarkers(const Bytes& png);
     // A copy of the frame's bytes; empty outside 1 ... frame count.
     Bytes GetFramePng(std::int32_t index) const;
+    // Attaches to `target` a bitmap over the frame's decoded pixels (decoded
+    // once, kept beside the bytes) for one draw; `target` must be gone before
+    // the strip changes. False outside 1 ... frame count or when the frame's
+    // bytes cannot be decoded.
+    bool WrapFrame(std::int32_t index, GxBitmap& target) const;
     std::int32_t GetFrameCount() const { return static_cast<std::int32_t>(frames_.size()); }
     std::int32_t GetTotalWidth() const { return totalWidth_; }
     std::int32_t GetHeight() const { return height_; }
