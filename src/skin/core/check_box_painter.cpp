@@ -5,6 +5,7 @@
 #include "graphics/gx_bitmap.h"
 #include "skin/core/button_painting.h"
 #include "skin/core/check_glyphs.h"
+#include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 
 namespace pelorin::skin {
@@ -48,8 +49,9 @@ void PaintCheckBox(HWND window, UINT state, bool animate, std::int32_t frame) {
     const ControlSurface surface(window, client);
     if (!surface.Dc()) return;
     {
-        GxGraphics graphics;
-        if (!graphics.CreateFromHDC(surface.Dc())) return;
+        SurfaceCanvas canvas(surface.Dc());
+        if (!canvas) return;
+        GxGraphics& graphics = canvas.Graphics();
         graphics.SetClipRectI(client.left, client.top, client.right - client.left, client.bottom - client.top);
         // The animation and the normal and pressed states share the translucent box.
         const std::int32_t box = animate    ? kGlyphTranslucentBox

@@ -12,6 +12,7 @@
 #include "graphics/gx_pen.h"
 #include "graphics/gx_string_format.h"
 #include "skin/core/button_painting.h"
+#include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
@@ -20,8 +21,6 @@ namespace pelorin::skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0x00FFFFFF;
-constexpr COLORREF kBlack = 0x00000000;
 constexpr COLORREF kFocusGlowColor = 0x00DDCA22;  // fixed, whatever the theme
 constexpr float kPlainCorner = 5;
 
@@ -170,11 +169,12 @@ void DrawCaption(GxGraphics& graphics, HWND window, const ButtonRecord& button, 
     graphics.DrawString(button.caption, font, brush, GxRectF(0, 2, box.w, box.h), format);
 }
 
-// Steps 2 to 9: everything drawn with GDI+ on the surface. The graphics
-// object is gone when this returns, so the surface can be copied.
+// Steps 2 to 9: everything drawn with GDI+ into the surface's pixels. The
+// graphics object is gone when this returns, so the surface can be copied.
 void DrawButton(HDC surface, HWND window, ButtonContext context, UINT state, const ButtonBox& box) {
-    GxGraphics graphics;
-    if (!graphics.CreateFromHDC(surface)) return;
+    SurfaceCanvas canvas(surface);
+    if (!canvas) return;
+    GxGraphics& graphics = canvas.Graphics();
     FrameClip frame(graphics, context.form->hasButtonFrame ? &context.form->buttonFrame : nullptr, box);
     {
         GxPath shape;

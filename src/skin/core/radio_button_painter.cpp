@@ -6,6 +6,7 @@
 #include "graphics/gx_pen.h"
 #include "skin/core/button_painting.h"
 #include "skin/core/check_glyphs.h"
+#include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
@@ -61,8 +62,9 @@ void PaintRadioButton(HWND window, UINT state) {
     const ControlSurface surface(window, client);
     if (!surface.Dc()) return;
     {
-        GxGraphics graphics;
-        if (!graphics.CreateFromHDC(surface.Dc())) return;
+        SurfaceCanvas canvas(surface.Dc());
+        if (!canvas) return;
+        GxGraphics& graphics = canvas.Graphics();
         graphics.SetClipRectI(client.left, client.top, client.right - client.left, client.bottom - client.top);
         DrawMark(graphics, client, checked, disabled, hot, pressed);
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeDefault);
