@@ -15,13 +15,15 @@ scripts/build.sh "$build" "$PELORIN_RUN_ARCH"
 source scripts/wine-env.sh "$build"
 wineserver -k 2>/dev/null || true
 out="$build/bench.txt"
-# Every benchmark runs, even after one failed; the run fails if any did.
+# Every benchmark of the build (bench/*: bin/*_bench.exe) runs, even after one
+# failed; the run fails if any did.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     scripts/wine-prefix.sh "$1" && wineserver -p || exit 1
     status=0
-    scripts/wine-exec.sh "$1" "$1/bin/playback_bench.exe" || status=1
-    echo
-    scripts/wine-exec.sh "$1" "$1/bin/startup_bench.exe" || status=1
+    for bench in "$1"/bin/*_bench.exe; do
+        scripts/wine-exec.sh "$1" "$bench" || { status=1; echo "FAILED: $(basename "$bench")"; }
+        echo
+    done
     exit $status' _ "$build" > "$out" 2>&1 || status=$?
 wineserver -k 2>/dev/null || true
 cat "$out"
