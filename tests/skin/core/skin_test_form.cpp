@@ -6,6 +6,7 @@
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
+#include "skin/windows/container.h"
 #include "test_support.h"
 
 namespace pelorin::test {
@@ -108,25 +109,8 @@ void SkinTestForm::SetKnownFrame(GxArgb copyColor) {
 std::int32_t AttachTestContainer(std::int32_t form, HWND container) {
     skin::FormRecord* record = skin::formRegistry.At(form);
     if (!record) return 0;
-    std::int32_t index = record->containers.Find(container);
-    if (!index) {
-        index = record->containers.Take();
-        skin::ContainerRecord& entry = record->containers[index];
-        entry.window = container;
-        entry.kind = skin::kGroupBox;
-        RECT client{};
-        ::GetClientRect(container, &client);
-        entry.width = client.right;
-        entry.height = client.bottom;
-        skin::SetPropValue(container, skin::prop::kFormIndex, form);
-        skin::SetPropValue(container, skin::prop::kListIndex, index);
-    }
-    skin::AttachPushButtons(form, container);
-    skin::AttachCheckBoxesAndRadios(form, container);
-    skin::AttachEditsAndComboBoxes(form, container);
-    skin::AttachSliders(form, container);
-    skin::AttachProgressBars(form, container);
-    return index;
+    skin::AttachContainer(container);
+    return skin::formRegistry[form].containers.Find(container);
 }
 
 Pixels DcPixels(HDC dc, int width, int height) {

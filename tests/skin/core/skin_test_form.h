@@ -63,8 +63,8 @@ private:
     HWND window_ = nullptr;
 };
 
-// Registers `container` as a group-box container of the form and runs the
-// attach steps on its children, as the container attach step will.
+// Attaches `container` to the form with AttachContainer (no settings);
+// returns its index in the form's containers list.
 std::int32_t AttachTestContainer(std::int32_t form, HWND container);
 
 // What a window shows on screen (its client area), read from the screen.
