@@ -267,7 +267,7 @@ TEST_F(WavPlayback, RiffFilesThatAreNotPcmPlayNothingAndThePlayerGoesOn) {
     EXPECT_TRUE(AudibleSpan(CapturedSamples(2)));
 }
 
-TEST_F(WavPlayback, CountPauseMuteAndPreloadWorkAsForMp3) {
+TEST_F(WavPlayback, CountMuteAndPreloadWorkAsForMp3) {
     const WavFile f = Signal(2, 44100, 24, 30000);
     const std::wstring path = Write(L"count.wav", f.Bytes());
     const Samples once = FromSound(Expected16(f));
@@ -283,13 +283,39 @@ TEST_F(WavPlayback, CountPauseMuteAndPreloadWorkAsForMp3) {
         EXPECT_EQ(MaxSampleDifference(played.Slice(start + pass * 30000, 30000), once), 0) << "pass " << pass;
     EXPECT_FALSE(AudibleSpan(played.Slice(start + 3 * 30000, SIZE_MAX)));
 
-    // Paused, nothing more reaches the device; resumed, nothing is lost. (A
-    // mono file: the device opens anew and the capture starts with it.)
+    // Muted through the program's volume line: silence.
+    SystemVolume volume;
+    ASSERT_TRUE(volume.SelectLine(SystemVolume::kProgramOutputLine));
+    volume.SetMute(true);
+    size_t before = CapturedFrameCount(2);
+    PlayMp3(path);
+    WaitForPlayedOut();
+    EXPECT_GE(CapturedFrameCount(2), before + 30000) << "nothing was played";
+    EXPECT_LE(Peak(CapturedSamples(2).Slice(before, SIZE_MAX)), 1);
+    volume.SetMute(false);
+
+    // Preloaded, it plays from memory.
+    PreloadMp3(path);
+    ASSERT_TRUE(WaitForPreloads(5000));
+    before = CapturedFrameCount(2);
+    PlayMp3(path);
+    WaitForPlayedOut();
+    EXPECT_TRUE(GetPlaybackStats().fromMemory);
+    played = TrimSilence(CapturedSamples(2).Slice(before, SIZE_MAX));
+    EXPECT_EQ(MaxSampleDifference(played, TrimSilence(once)), 0);
+    EXPECT_EQ(played.Frames(), TrimSilence(once).Frames());
+}
+
+// The first sound of its process, as in the MP3 pause test: under the test
+// harness, a long pause of a device opened after another one makes the
+// capture file (not the sound) lose about 40 ms.
+TEST_F(WavPlayback, PauseHaltsTheSoundAndResumeContinuesWhereItStopped) {
     const WavFile longer = Signal(1, 44100, 16, 44100 * 6);
     PlayMp3(Write(L"long.wav", longer.Bytes()));
     ASSERT_TRUE(WaitForCapturedFrames(44100, 1));
     PauseMp3();
     ASSERT_TRUE(PumpUntil([] { return GetPlaybackStats().state == PlaybackState::Paused; }, 2000));
+    // What the device held when it was paused may still be written out.
     ::Sleep(500);
     const size_t atPause = CapturedFrameCount(1);
     ::Sleep(1500);
@@ -297,31 +323,11 @@ TEST_F(WavPlayback, CountPauseMuteAndPreloadWorkAsForMp3) {
     EXPECT_LT(atPause, 44100u * 5) << "the sound was over before the pause";
     ResumeMp3();
     WaitForPlayedOut();
+    // Nothing lost, nothing repeated: the capture is the file, sample for sample.
     const Samples joined = JoinAudibleRuns(CapturedSamples(1), 2205);
     const Samples whole = TrimSilence(FromSound(Expected16(longer)));
-    ASSERT_NEAR(static_cast<double>(joined.Frames()), static_cast<double>(whole.Frames()), 2);
-    EXPECT_LE(MaxSampleDifference(joined, whole), 0);
-
-    // Muted through the program's volume line: silence (stereo again: a new capture).
-    SystemVolume volume;
-    ASSERT_TRUE(volume.SelectLine(SystemVolume::kProgramOutputLine));
-    volume.SetMute(true);
-    PlayMp3(path);
-    WaitForPlayedOut();
-    EXPECT_GE(CapturedFrameCount(2), 30000u) << "nothing was played";
-    EXPECT_LE(Peak(CapturedSamples(2)), 1);
-    volume.SetMute(false);
-
-    // Preloaded, it plays from memory (the device stays open in this format).
-    PreloadMp3(path);
-    ASSERT_TRUE(WaitForPreloads(5000));
-    const size_t before = CapturedFrameCount(2);
-    PlayMp3(path);
-    WaitForPlayedOut();
-    EXPECT_TRUE(GetPlaybackStats().fromMemory);
-    played = TrimSilence(CapturedSamples(2).Slice(before, SIZE_MAX));
-    EXPECT_EQ(MaxSampleDifference(played, TrimSilence(once)), 0);
-    EXPECT_EQ(played.Frames(), TrimSilence(once).Frames());
+    EXPECT_EQ(joined.Frames(), whole.Frames());
+    EXPECT_EQ(MaxSampleDifference(joined, whole), 0);
 }
 
 }  // namespace
