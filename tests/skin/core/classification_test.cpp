@@ -281,8 +281,13 @@ TEST_F(ClassificationTest, SettingsReachTheRecord) {
 TEST_F(ClassificationTest, TheFormPaintsItsSkinnedPushButtons) {
     SkinTestForm form;
     form.Apply();
+    // The skinned form renders its own frame on its first paint; let that
+    // happen before the frame is replaced by the known one.
+    ::RedrawWindow(form.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages(50);
     form.SetKnownFrame();
     ::InvalidateRect(form.pushButton, nullptr, TRUE);
+    PumpMessages(20);
     const Pixels shown = WindowPixels(form.pushButton);
     ASSERT_EQ(shown.width, 80);
     // The rounded body leaves the corner pixel to the form's frame behind it
