@@ -9,7 +9,7 @@ namespace pelorin::skin {
 
 namespace {
 
-struct CaptionButtonSpec {
+struct CaptionButtonRow {
     bool FormRecord::*shown;
     CaptionButtonKind kind;
     std::int32_t width;
@@ -19,7 +19,7 @@ struct CaptionButtonSpec {
 };
 
 // In drawing order, left to right.
-constexpr std::array<CaptionButtonSpec, 5> kCaptionButtons{{
+constexpr std::array<CaptionButtonRow, 5> kCaptionButtons{{
     {&FormRecord::showHelpButton, kCaptionHelp, 26, EmbeddedPicture::CaptionHelp, false, L"帮助"},
     {&FormRecord::showMenuButton, kCaptionMenu, 26, EmbeddedPicture::CaptionMenu, false, L"主菜单"},
     {&FormRecord::hasMinimizeButton, kCaptionMinimize, 26, EmbeddedPicture::CaptionMinimize, false, L"最小化"},
@@ -38,16 +38,16 @@ constexpr std::int32_t kLaidOutWidth = 26;
 void BuildCaptionButtons(FormRecord& form, std::int32_t clientWidth) {
     form.captionButtons.clear();
     std::int32_t widths = 0;
-    for (const CaptionButtonSpec& spec : kCaptionButtons) {
-        if (!(form.*spec.shown)) continue;
+    for (const CaptionButtonRow& row : kCaptionButtons) {
+        if (!(form.*row.shown)) continue;
         CaptionButton button;
-        button.width = spec.width;
+        button.width = row.width;
         button.height = kCaptionButtonHeight;
-        button.picture = LoadEmbeddedPicture(spec.picture);
-        if (spec.hasAltPicture) button.altPicture = LoadEmbeddedPicture(EmbeddedPicture::CaptionRestore);
-        button.kind = spec.kind;
-        button.tooltip = spec.tooltip;
-        widths += spec.width;
+        button.picture = LoadEmbeddedPicture(row.picture);
+        if (row.hasAltPicture) button.altPicture = LoadEmbeddedPicture(EmbeddedPicture::CaptionRestore);
+        button.kind = row.kind;
+        button.tooltip = row.tooltip;
+        widths += row.width;
         form.captionButtons.push_back(std::move(button));
     }
     const auto count = static_cast<std::int32_t>(form.captionButtons.size());
