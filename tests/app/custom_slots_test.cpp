@@ -402,6 +402,37 @@ TEST_F(CustomSlotTest, FirstAssignmentAfterAUtf8DataIniWritesGbkAndKeepsTheOrigi
     EXPECT_EQ(FilesIn(dir.Path()).size(), 2u) << "more than the file and its one backup";
 }
 
+// Another slot's name in a UTF-8 "Data.ini" that GBK cannot hold (an emoji):
+// assigning a slot would have to write it garbled, so the assignment is
+// refused with a message and nothing changes; reassigning that slot itself
+// replaces the name and writes the file.
+TEST_F(CustomSlotTest, AnotherSlotsNameGbkCannotHoldRefusesTheAssignmentUntilThatSlotIsReassigned) {
+    const std::string original =
+        ToUtf8(L"[按钮记录]\r\n按钮1=派对\U0001F389\r\n[音乐播放]\r\n音乐1=" + SoundA() + L"\r\n");
+    WriteAll(Data(L"Data.ini"), original);
+    LoadWindow();
+    ExpectSlot(1, L"派对\U0001F389", SoundA());
+    std::wstring shown;
+    ASSERT_EQ(RightClick(2, {{kDialogClass, Choose(SoundB())},
+                             {kNameDialogClass, NameDialog(L"弹簧")},
+                             {kDialogClass,
+                              [&](HWND box) {
+                                  shown = MessageBoxText(box);
+                                  PressOk(box);
+                              }}}),
+              3u);
+    EXPECT_NE(shown.find(L"Data.ini"), std::wstring::npos) << ToUtf8(shown);
+    ExpectSlot(2, L"", L"");
+    EXPECT_EQ(FileText(Data(L"Data.ini")), original);
+    EXPECT_FALSE(FileExists(Data(L"Data.ini.bak")));
+
+    Assign(1, SoundA(), L"派对");
+    ExpectSlot(1, L"派对", SoundA());
+    EXPECT_EQ(FileText(Data(L"Data.ini")),
+              Gbk(L"[按钮记录]\r\n按钮1=派对\r\n[音乐播放]\r\n音乐1=" + SoundA() + L"\r\n"));
+    EXPECT_EQ(FileText(Data(L"Data.ini.bak")), original);
+}
+
 // The slot's dialog offers WAV files; a WAV in a slot plays like an MP3.
 TEST_F(CustomSlotTest, WavFileInASlotPlays) {
     WavFile wav;
