@@ -28,6 +28,8 @@ int RunApplication(HINSTANCE instance) {
     }
     window.reset();
     ShutdownPlayback();
+    // No window procedure sees WM_QUIT, so the skin closes here, after the loop.
+    SkinHookShutdown();
     return 0;
 }
 

@@ -44,7 +44,7 @@ void OnCreate(HWND dialog, NameDialogState& state) {
                                          ::GetModuleHandleW(nullptr), nullptr);
         if (font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    SkinHookD(dialog);
+    SkinHookD(dialog, state.main->ProgramDirectory());
 }
 
 LRESULT CALLBACK NameDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

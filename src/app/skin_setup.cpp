@@ -1,12 +1,111 @@
 #include "app/skin_setup.h"
 
-namespace pelorin {
+#include <array>
 
-// The skin engine is not part of the program yet: every hook keeps the
-// platform's look.
-void SkinHookS() {}
-void SkinHookA(MainWindow&) {}
-void SkinHookB(MainWindow&) {}
-void SkinHookD(HWND) {}
+#include "app/layout.h"
+#include "app/main_window.h"
+#include "app/name_dialog.h"
+#include "app/services/file_io.h"
+#include "skin/core/apply_skin.h"
+#include "skin/core/control_procs.h"
+#include "skin/pictures/embedded_pictures.h"
+#include "skin/windows/container.h"
+#include "skin/windows/label.h"
+#include "skin/windows/skin_config.h"
+#include "skin/windows/skin_startup.h"
+
+namespace pelorin {
+namespace {
+
+constexpr COLORREF kCaptionTextColor = 0x00FFFFFF;
+constexpr COLORREF kHotTextColor = 0x00FF8800;
+constexpr std::int32_t kFrameCornerSize = 3;
+constexpr std::int32_t kFrameBorderWidth = 3;
+constexpr std::int32_t kCloseAnimation = 2;
+
+// The two frame pictures beside the program; a missing one reads as empty
+// and leaves the frame unloaded (the buttons then get the plain outline).
+void LoadButtonFrame(NineSliceFrame& frame, const std::wstring& programDirectory) {
+    const Bytes hot = runtime::ReadFile(programDirectory + L"\\tp\\兰边框.png");
+    const Bytes normal = runtime::ReadFile(programDirectory + L"\\tp\\通常框.png");
+    frame.Load(normal, &hot, nullptr, nullptr, kFrameCornerSize, kFrameBorderWidth);
+}
+
+// The settings both windows share: a 110-pixel title area with its text and
+// without an icon, no resize zones and no help or menu button.
+skin::SkinSettings WindowSettings(const NineSliceFrame& buttonFrame) {
+    skin::SkinSettings settings;
+    settings.titleHeight = 110;
+    settings.hasTitleBar = true;
+    settings.resizable = false;
+    settings.helpButton = false;
+    settings.menuButton = false;
+    settings.showTitleText = true;
+    settings.glossTitle = false;
+    settings.statusPartCount = 0;
+    settings.hideTitleIcon = true;
+    settings.buttonFrame = &buttonFrame;
+    return settings;
+}
+
+skin::LabelSettings AboutLabelSettings() {
+    skin::LabelSettings settings;
+    settings.textColor = kCaptionTextColor;
+    settings.glowColor = kHotTextColor;
+    return settings;
+}
+
+// The controls whose captions are white with a blue glow, in the order they
+// get their colours.
+constexpr std::array kColouredControls = {
+    kCheckBox1, kCheckBox2, kCheckBox3, kButton1,  kButton2,  kButton3,  kButton4,  kButton5,
+    kButton6,   kButton7,   kButton8,   kButton9,  kButton10, kButton11, kButton12, kButton13,
+    kButton14,  kButton15,  kButton16,  kButton17, kButton18, kButton19, kButton20, kButton21,
+};
+
+constexpr std::array kGroupBoxes = {kGroup1, kGroup2, kGroup3, kGroup4, kGroup5, kGroup6};
+
+skin::SliderPicture Embedded(EmbeddedPicture id) { return {LoadEmbeddedPicture(id), std::nullopt}; }
+
+}  // namespace
+
+void SkinHookS() { skin::SkinStartup(); }
+
+void SkinHookA(MainWindow& window) { LoadButtonFrame(mainButtonFrame, window.ProgramDirectory()); }
+
+void SkinHookB(MainWindow& window) {
+    const HWND hwnd = window.Handle();
+    skin::SkinSettings settings = WindowSettings(mainButtonFrame);
+    settings.backgroundAlpha = 100;
+    skin::ApplySkin(hwnd, settings);
+    skin::SetCloseAnimation(hwnd, kCloseAnimation);
+
+    skin::SkinTheme theme;
+    theme.pictureData = LoadEmbeddedPicture(EmbeddedPicture::Background);
+    theme.themeColor = skin::kThemeFollowsBackground;
+    theme.pictureMode = 3;
+    skin::SetSkinTheme(theme);
+
+    skin::AddCaptionButton(hwnd, LoadEmbeddedPicture(EmbeddedPicture::CaptionMore), L"更多功能",
+                           [&window] { window.ToggleExpanded(); });
+    for (ControlId group : kGroupBoxes) skin::AttachContainer(window.Control(group));
+    for (ControlId control : kColouredControls)
+        skin::SetControlTextColors(window.Control(control), kCaptionTextColor, kHotTextColor);
+    skin::SkinLabel(window.Control(kLabel1), AboutLabelSettings());
+    skin::SetSliderPictures(window.Control(kSlider1), Embedded(EmbeddedPicture::SliderThumb),
+                            Embedded(EmbeddedPicture::SliderChannelGrey),
+                            Embedded(EmbeddedPicture::SliderChannelBlue));
+}
+
+void SkinHookD(HWND nameDialog, const std::wstring& programDirectory) {
+    LoadButtonFrame(dialogButtonFrame, programDirectory);
+    skin::ApplySkin(nameDialog, WindowSettings(dialogButtonFrame));
+    skin::SetCloseAnimation(nameDialog, kCloseAnimation);
+    skin::SkinLabel(::GetDlgItem(nameDialog, kNameDialogLabelId), AboutLabelSettings());
+    const HWND edit = ::GetDlgItem(nameDialog, kNameDialogEditId);
+    skin::SetEditTextColors(edit, kHotTextColor);
+}
+
+void SkinHookShutdown() { skin::SkinShutdown(); }
 
 }  // namespace pelorin

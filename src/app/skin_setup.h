@@ -1,18 +1,34 @@
 #pragma once
 // The points where the program sets up its skin: at start-up (S), at the
 // start (A) and near the end (B) of the main window's created event, and when
-// the button-name dialog is created (D). Without the skin engine they leave
-// the platform's default look.
+// the button-name dialog is created (D).
 
 #include <windows.h>
+
+#include <string>
+
+#include "skin/pictures/nine_slice_frame.h"
 
 namespace pelorin {
 
 class MainWindow;
 
+// The button frames of the main window and of the button-name dialog: the
+// normal picture "tp\通常框.png" and the hot (blue) picture "tp\兰边框.png".
+inline NineSliceFrame mainButtonFrame;
+inline NineSliceFrame dialogButtonFrame;
+
+// Starts the skin engine; once per process.
 void SkinHookS();
+// Loads the main window's button frame.
 void SkinHookA(MainWindow& window);
+// Skins the main window: frame, theme, caption-bar button, group boxes,
+// text colours, the about label and the slider's pictures.
 void SkinHookB(MainWindow& window);
-void SkinHookD(HWND nameDialog);
+// Skins a new button-name dialog; its frame pictures come from the folder
+// `programDirectory`.
+void SkinHookD(HWND nameDialog, const std::wstring& programDirectory);
+// Closes the skin engine after the message loop.
+void SkinHookShutdown();
 
 }  // namespace pelorin
