@@ -31,6 +31,15 @@ void LoadButtonFrame(NineSliceFrame& frame, const std::wstring& programDirectory
     frame.Load(normal, &hot, nullptr, nullptr, kFrameCornerSize, kFrameBorderWidth);
 }
 
+// A frame whose normal picture is missing or broken cuts into slices without
+// pictures and would draw buttons with no edge at all; such a frame is not
+// handed on, so the buttons get the skin's plain outline instead.
+bool DrawsSomething(const NineSliceFrame& frame) {
+    for (const auto& slice : frame.NormalSlices())
+        if (!slice.png.empty()) return frame.IsLoaded();
+    return false;
+}
+
 // The settings both windows share: a 110-pixel title area with its text and
 // without an icon, no resize zones and no help or menu button.
 skin::SkinSettings WindowSettings(const NineSliceFrame& buttonFrame) {
@@ -44,7 +53,7 @@ skin::SkinSettings WindowSettings(const NineSliceFrame& buttonFrame) {
     settings.glossTitle = false;
     settings.statusPartCount = 0;
     settings.hideTitleIcon = true;
-    settings.buttonFrame = &buttonFrame;
+    settings.buttonFrame = DrawsSomething(buttonFrame) ? &buttonFrame : nullptr;
     return settings;
 }
 

@@ -15,13 +15,16 @@
 
 #include "../support/test_support.h"
 #include "app/main_window.h"
+#include "app/skin_setup.h"
 
 namespace pelorin::test {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    // Loads the window over the data files already placed in dir.
+    // Loads the window over the data files already placed in dir, with the
+    // skin engine started as the program starts it.
     void LoadWindow() {
+        SkinHookS();
         window = MainWindow::Load(::GetModuleHandleW(nullptr), {dir.Path(), false});
         ASSERT_TRUE(window);
         PumpMessages(20);

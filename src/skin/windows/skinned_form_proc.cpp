@@ -168,10 +168,19 @@ void OnSize(const FormContext& c, WPARAM kind) {
     if (kind != SIZE_MINIMIZED && !f.isMinimized) MarkChildrenStale(c.window);
     f.hotButton = 0;
     if (firstSizePending) {
-        f.renderPending = false;
         firstSizePending = 0;
+        // The first size of the process usually only confirms the size the
+        // frame was rendered at; a frame rendered at another size (a window
+        // skinned at its final size, then resized) is rendered again.
+        const SIZE client = ClientSize(c.window);
+        f.renderPending = f.frameBuffer && (f.frameBuffer->Width() != client.cx || f.frameBuffer->Height() != client.cy);
+        if (f.renderPending) ::InvalidateRect(c.window, nullptr, FALSE);
     } else if (!f.keepRenderOnSize) {
         f.renderPending = true;
+        // The window's rounded region still has the old size: what the
+        // resize uncovered lies outside it and would never be painted, so
+        // the render (which reshapes the region) is asked for here.
+        ::InvalidateRect(c.window, nullptr, FALSE);
     }
 }
 

@@ -1,0 +1,229 @@
+// The program as a user sees it once the skin is set up: the main window's
+// form record and its kinds, then the pixels of the real window on screen
+// (background, title, button frames, hover, check marks, expanding), the
+// window without its frame pictures, and clicks through skinned buttons.
+#include "skin_setup_fixture.h"
+
+#include "app/audio/playback_diagnostics.h"
+#include "graphics/gx_graphics.h"
+#include "skin/core/button_fade.h"
+#include "skin/core/drawing_helpers.h"
+#include "skin/core/window_props.h"
+#include "skin/core/skin_registry.h"
+#include "skin/pictures/embedded_pictures.h"
+#include "sound_check.h"
+
+namespace pelorin::test {
+namespace {
+
+constexpr ControlId kPresetButtons[] = {kButton1, kButton2, kButton3,  kButton4,  kButton5,  kButton6,
+                                        kButton7, kButton8, kButton9, kButton10, kButton11, kButton12};
+constexpr ControlId kPushButtons[] = {kButton1,  kButton2,  kButton3,  kButton4,  kButton5,  kButton6,  kButton7,
+                                      kButton8,  kButton9,  kButton10, kButton11, kButton12, kButton13, kButton14,
+                                      kButton15, kButton16, kButton17, kButton18, kButton19, kButton20, kButton21};
+constexpr ControlId kGroups[] = {kGroup1, kGroup2, kGroup3, kGroup4, kGroup5, kGroup6};
+constexpr ControlId kCheckBoxes[] = {kCheckBox1, kCheckBox2, kCheckBox3};
+
+TEST_F(SkinnedWindowTest, TheMainWindowIsSkinnedWithTheSettingsOfItsSetUp) {
+    LoadSkinned();
+    skin::FormRecord& form = Form();
+    EXPECT_EQ(form.titleHeight, 110);
+    EXPECT_FALSE(form.resizable) << "the window has resize zones";
+    EXPECT_EQ(form.backgroundAlpha, 100);
+    EXPECT_EQ(form.closeAnimation, 2);
+    EXPECT_TRUE(form.hasTitleBar);
+    EXPECT_TRUE(form.showTitleText);
+    EXPECT_TRUE(form.hasButtonFrame);
+    EXPECT_TRUE(form.hasOwnIcon) << "the title icon is shown";
+    EXPECT_EQ(skin::skinPictureMode, 3);
+    EXPECT_EQ(skin::skinBackgroundPicture, LoadEmbeddedPicture(EmbeddedPicture::Background));
+
+    const std::int32_t index = skin::FindFormByWindow(window->Handle());
+    for (ControlId group : kGroups) {
+        const HWND box = window->Control(group);
+        EXPECT_GT(skin::FindContainer(index, box), 0) << "group box " << group << " is not a container";
+    }
+    for (ControlId id : kPushButtons) {
+        const HWND button = window->Control(id);
+        EXPECT_EQ(::GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW) << "button " << id;
+        const std::int32_t record = skin::FindButton(index, button);
+        ASSERT_GT(record, 0) << "button " << id << " is not skinned";
+        EXPECT_EQ(skin::GetPropInt(button, skin::prop::kTextColor), 0x00FFFFFF);
+        EXPECT_EQ(form.buttons[record].glowColor, 0x00FF8800u);
+    }
+    for (ControlId id : kCheckBoxes) {
+        const std::int32_t record = skin::FindButton(index, window->Control(id));
+        ASSERT_GT(record, 0) << "check box " << id << " is not skinned";
+        EXPECT_EQ(form.buttons[record].kind, skin::kCheckBox);
+    }
+    const std::int32_t slider = skin::FindSlider(index, window->Control(kSlider1));
+    ASSERT_GT(slider, 0);
+    EXPECT_TRUE(form.sliders[slider].hasPictures);
+    const std::int32_t label = skin::FindLabel(index, window->Control(kLabel1));
+    ASSERT_GT(label, 0);
+    EXPECT_EQ(form.labels[label].textColor, 0x00FFFFFFu);
+    EXPECT_TRUE(form.labels[label].glowOn);
+    EXPECT_EQ(form.labels[label].glowColor, 0x00FF8800u);
+
+    // The caption strip, left to right: 更多功能, minimise, close.
+    const skin::CaptionButton* more = CaptionButtonOfKind(skin::kCaptionCustom);
+    const skin::CaptionButton* minimize = CaptionButtonOfKind(skin::kCaptionMinimize);
+    const skin::CaptionButton* close = CaptionButtonOfKind(skin::kCaptionClose);
+    ASSERT_TRUE(more && minimize && close);
+    EXPECT_EQ(more->tooltip, L"更多功能");
+    EXPECT_LT(more->rect.right, minimize->rect.left + 1);
+    EXPECT_LT(minimize->rect.right, close->rect.left + 1);
+    EXPECT_FALSE(CaptionButtonOfKind(skin::kCaptionMaximize)) << "a window that cannot be resized has no maximise";
+}
+
+TEST_F(SkinnedWindowTest, TheWindowShowsTheStretchedBackgroundPictureAndItsTitle) {
+    LoadSkinned();
+    const Pixels shown = Screen();
+    const Pixels expected = StretchedBackground(shown.width, shown.height);
+    int compared = 0;
+    for (int y = 40; y < shown.height - 8; y += 7) {
+        for (int x = 8; x < shown.width - 8; x += 7) {
+            if (!ShowsBackground(x, y)) continue;
+            ++compared;
+            EXPECT_TRUE(Near(shown.At(x, y), expected.At(x, y), 24))
+                << "(" << x << ", " << y << ") shows " << Hex(shown.At(x, y)) << ", the picture "
+                << Hex(expected.At(x, y));
+        }
+    }
+    EXPECT_GT(compared, 40) << "too few background points to judge";
+
+    // The title "Pelorin MINI版" in white at the top left, where the picture
+    // itself has no white.
+    int titlePixels = 0, picturePixels = 0;
+    for (int y = 2; y < 24; ++y)
+        for (int x = 2; x < 140; ++x) {
+            titlePixels += IsWhitish(shown.At(x, y));
+            picturePixels += IsWhitish(expected.At(x, y));
+        }
+    EXPECT_GT(titlePixels, 60) << "no title text";
+    EXPECT_LT(picturePixels, 5);
+}
+
+TEST_F(SkinnedWindowTest, EachButtonShowsTheFrameAndHoverFadesToTheBlueFrame) {
+    LoadSkinned();
+    const Pixels shown = Screen();
+    for (ControlId id : kPresetButtons) {
+        SCOPED_TRACE("button " + std::to_string(id));
+        const RECT r = ClientRectOf(window->Control(id));
+        EXPECT_TRUE(ShowsFrame(shown, r, FrameState::Normal));
+    }
+    // The mouse enters 群众笑声: after the fade it wears the hot frame, and
+    // its neighbour keeps the normal one.
+    const HWND button = window->Control(kButton1);
+    ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    ASSERT_TRUE(PumpUntil([] { return skin::fadeList.empty(); }, 3000)) << "the fade never ended";
+    PumpMessages(50);
+    const Pixels hovered = Screen();
+    EXPECT_TRUE(ShowsFrame(hovered, ClientRectOf(button), FrameState::Hot));
+    EXPECT_FALSE(ShowsFrame(hovered, ClientRectOf(button), FrameState::Normal));
+    EXPECT_TRUE(ShowsFrame(hovered, ClientRectOf(window->Control(kButton2)), FrameState::Normal));
+}
+
+TEST_F(SkinnedWindowTest, ACheckedBoxShowsTheCheckMarkAfterItsAnimation) {
+    LoadSkinned();
+    ASSERT_FALSE(window->IsChecked(kCheckBox1));
+    ASSERT_TRUE(window->IsChecked(kCheckBox2));
+    const auto glyphDifference = [this] {
+        const Pixels shown = Screen();
+        return MeanDifference(shown, GlyphRect(kCheckBox1), GlyphRect(kCheckBox2));
+    };
+    const double unchecked = glyphDifference();
+    Click(kCheckBox1);
+    PumpMessages(50);
+    const double checked = glyphDifference();
+    EXPECT_GT(unchecked, 10.0) << "an unchecked box looks like a checked one";
+    EXPECT_LT(checked, 8.0) << "the clicked box does not look like the checked one";
+    EXPECT_LT(checked * 3, unchecked);
+}
+
+TEST_F(SkinnedWindowTest, TheMoreButtonExpandsAndCollapsesAndTheExpandedPartIsPainted) {
+    LoadSkinned();
+    RECT before{};
+    ::GetWindowRect(window->Handle(), &before);
+    ASSERT_EQ(before.bottom - before.top, kCollapsedHeight);
+    ClickCaptionButton(skin::kCaptionCustom);
+    RECT expanded{};
+    ::GetWindowRect(window->Handle(), &expanded);
+    EXPECT_EQ(expanded.bottom - expanded.top, kExpandedHeight);
+    EXPECT_EQ(expanded.right - expanded.left, kMainWindowWidth);
+    PumpMessages(100);
+
+    const Pixels shown = Screen();
+    ASSERT_EQ(shown.height, kExpandedHeight);
+    // The header: theme cells, not the platform's button face.
+    const HWND header = ListView_GetHeader(window->Control(kMusicList));
+    const RECT headerRect = ClientRectOf(header);
+    EXPECT_LT(ShareOfColor(shown, headerRect, ::GetSysColor(COLOR_BTNFACE)), 0.2) << "the header is not skinned";
+    EXPECT_GT(CountDark(shown, headerRect), 10) << "the column titles are missing";
+    // The list's border is one thin ring of one colour, with the list's
+    // white inside it, where the platform draws a two-tone sunken edge.
+    const RECT listRect = ClientRectOf(window->Control(kMusicList));
+    const GxArgb ring = shown.At(listRect.left, listRect.top + 40);
+    for (int y = listRect.top + 30; y < listRect.bottom - 4; y += 5) {
+        EXPECT_TRUE(Near(shown.At(listRect.left, y), ring, 8)) << "y " << y;
+        EXPECT_TRUE(Near(shown.At(listRect.right - 1, y), ring, 8)) << "y " << y;
+        EXPECT_TRUE(IsWhitish(shown.At(listRect.left + 1, y))) << "y " << y << ": " << Hex(shown.At(listRect.left + 1, y));
+    }
+    EXPECT_FALSE(IsWhitish(ring));
+    // The about line glows white.
+    EXPECT_GT(CountWhitish(shown, ClientRectOf(window->Control(kLabel1))), 30) << "the about line is not drawn";
+
+    ClickCaptionButton(skin::kCaptionCustom);
+    RECT collapsed{};
+    ::GetWindowRect(window->Handle(), &collapsed);
+    EXPECT_EQ(collapsed.bottom - collapsed.top, kCollapsedHeight);
+    EXPECT_EQ(collapsed.right - collapsed.left, kMainWindowWidth);
+}
+
+TEST_F(SkinnedWindowTest, WithoutFramePicturesTheWindowIsSkinnedAndButtonsGetThePlainOutline) {
+    LoadSkinned(/*withFramePictures=*/false);
+    skin::FormRecord& form = Form();
+    EXPECT_FALSE(form.hasButtonFrame);
+    EXPECT_TRUE(form.frameBuffer) << "no rendered frame";
+    EXPECT_TRUE(CaptionButtonOfKind(skin::kCaptionCustom)) << "the 更多功能 button is missing";
+    const Pixels shown = Screen();
+    const Pixels background = StretchedBackground(shown.width, shown.height);
+    for (ControlId id : kPresetButtons) {
+        SCOPED_TRACE("button " + std::to_string(id));
+        const RECT r = ClientRectOf(window->Control(id));
+        EXPECT_FALSE(ShowsFrame(shown, r, FrameState::Normal));
+        // The outline: the top edge's middle is darker than the white body
+        // two rows below it.
+        const int x = (r.left + r.right) / 2;
+        EXPECT_LT(Luminance(shown.At(x, r.top)) + 30, Luminance(shown.At(x, r.top + 3)));
+    }
+    // The background picture is there all the same.
+    int matching = 0, compared = 0;
+    for (int x = 8; x < shown.width - 8; x += 9)
+        if (ShowsBackground(x, 28)) {
+            ++compared;
+            matching += Near(shown.At(x, 28), background.At(x, 28), 24);
+        }
+    EXPECT_GT(compared, 10);
+    EXPECT_EQ(matching, compared);
+}
+
+TEST_F(SkinnedWindowTest, RealMouseClicksOnSkinnedButtonsPlayAndAnimationsDoNotInterruptTheSound) {
+    ASSERT_TRUE(CopyPresets(dir.Path()));
+    LoadSkinned();
+    const std::optional<PcmSound> sound = DecodeWhole(Data(L"yinxiao\\群众笑声.mp3"));
+    ASSERT_TRUE(sound);
+    const size_t before = 0;  // the first sound of this process
+    MouseClick(window->Control(kButton1));
+    // While it plays: a check-box animation and a fade on another button.
+    PumpMessages(150);
+    MouseClick(window->Control(kCheckBox3));
+    ::SendMessageW(window->Control(kButton5), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(WaitUntilPlayed());
+    const Samples capture = ReadCapture();
+    EXPECT_TRUE(PlayedAt(capture, LocateSound(capture, *sound, before), *sound))
+        << "the sound was not played whole and without gaps";
+}
+
+}  // namespace
+}  // namespace pelorin::test
