@@ -170,10 +170,4 @@ void AttachProgressBars(std::int32_t formIndex, HWND parent) {
     });
 }
 
-// These kinds come with the other-kinds work; until then their controls
-// keep the platform look.
-void AttachUpDowns(std::int32_t, HWND) {}
-void AttachToolbars(std::int32_t, HWND) {}
-void AttachTransparentChildren(std::int32_t, HWND) {}
-
 }  // namespace pelorin::skin

@@ -14,6 +14,7 @@
 #include "skin/core/window_props.h"
 #include "skin/windows/container.h"
 #include "skin/windows/container_blit.h"
+#include "skin/windows/other_kinds.h"
 
 namespace pelorin::skin {
 
@@ -137,6 +138,8 @@ void DrawContainer(std::int32_t formIndex, std::int32_t index, HDC target) {
     ::GdiFlush();
     if (record->kind == kGroupBox)
         DrawGroupBox(surface, window, *record, w, h);
+    else if (record->kind == kTabControl)
+        DrawTabItems(surface, window, *record);
     else if (record->drawPanel)
         DrawPanelOutline(surface, w, h);
 

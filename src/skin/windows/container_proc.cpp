@@ -81,7 +81,9 @@ void OnMove(HWND window, const ContainerContext& c) {
 
 LRESULT OnPaint(HWND window, const ContainerContext& c) {
     PaintDc paint(window);
-    if (c.record->backgroundStale || c.record->secondaryStale || !c.form->frameCopy) {
+    // A tab control's items change with its selection: it is
+    // drawn anew on every paint.
+    if (c.record->backgroundStale || c.record->secondaryStale || c.record->kind == kTabControl || !c.form->frameCopy) {
         DrawContainer(c.formIndex, c.index, paint.Get());
         return 0;
     }

@@ -1,0 +1,92 @@
+// Transparent children (WS_EX_TRANSPARENT): they paint themselves, and what
+// they painted is written into the form's frameCopy so that the backgrounds
+// of the controls around them include it.
+#include <windows.h>
+
+#include <string>
+#include <unordered_map>
+
+#include "base/handle.h"
+#include "skin/core/apply_skin.h"
+#include "skin/core/drawing_helpers.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/window_props.h"
+#include "skin/windows/other_kinds.h"
+
+namespace pelorin::skin {
+
+namespace {
+
+constexpr COLORREF kDisabledTextColor = 0x00606060;
+
+// Each child's own procedure, kept apart from "Hw_hProc" too: a window
+// attached later as a container keeps this procedure in that property, and
+// the chain must still end at the child's own.
+std::unordered_map<HWND, WNDPROC> ownProcs;
+
+LRESULT CallOwn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto found = ownProcs.find(window);
+    WNDPROC own = found != ownProcs.end() ? found->second : GetPreviousProc(window);
+    if (own == TransparentChildProc) own = nullptr;
+    return own ? ::CallWindowProcW(own, window, message, wParam, lParam)
+               : ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool IsClass(const std::wstring& name, const wchar_t* className) { return ::lstrcmpiW(name.c_str(), className) == 0; }
+
+// Edit boxes draw their own caret and selection. A window the skin has
+// subclassed already (it carries its previous procedure: a skinned button,
+// list or a second run of this step) keeps its procedure and its record's
+// list index.
+bool TakesTransparentSkin(HWND child) {
+    if (!IsTransparentChild(child) || GetPropValue(child, prop::kPreviousProc) != 0 ||
+        GetPropValue(child, prop::kToolbarPreviousProc) != 0)
+        return false;
+    const std::wstring name = ClassNameOf(child);
+    return !IsClass(name, L"Edit") && !IsClass(name, L"RichEdit20A");
+}
+
+}  // namespace
+
+void CopyChildPicture(HWND child) {
+    RECT client{};
+    ::GetClientRect(child, &client);
+    if (client.right <= 0 || client.bottom <= 0) return;
+    // The form index is looked up anew: a child has no list in which a
+    // shrinking registry would renumber it.
+    SetPropValue(child, prop::kFormIndex, FindAncestorForm(child));
+    const HDC surface = BuildControlBackground(child, ClientAreaInWindow(child));
+    if (!surface) return;
+    if (WindowDc dc(child); dc.Get()) ::BitBlt(surface, 0, 0, client.right, client.bottom, dc.Get(), 0, 0, SRCCOPY);
+    CopyToFrameCopy(child, surface, false, false);
+    ReleaseSurface(surface);
+}
+
+LRESULT CALLBACK TransparentChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY) {
+        const LRESULT result = CallOwn(window, message, wParam, lParam);
+        ownProcs.erase(window);
+        return result;
+    }
+    const LRESULT result = CallOwn(window, message, wParam, lParam);
+    if (message == WM_PAINT && ::IsWindowVisible(window)) CopyChildPicture(window);
+    return result;
+}
+
+void AttachTransparentChildren(std::int32_t form, HWND parent) {
+    if (!skinControlsEnabled || !formRegistry.At(form)) return;
+    for (HWND child = ::FindWindowExW(parent, nullptr, nullptr, nullptr); child;
+         child = ::FindWindowExW(parent, child, nullptr, nullptr)) {
+        if (!TakesTransparentSkin(child)) continue;
+        SetPropValue(child, prop::kListIndex, 0);
+        SetPropValue(child, prop::kFormIndex, form);
+        SetPropValue(child, prop::kTextColor, 0);
+        SetPropValue(child, prop::kDisabledTextColor, kDisabledTextColor);
+        const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(child, GWLP_WNDPROC));
+        SetPropValue(child, prop::kPreviousProc, reinterpret_cast<std::intptr_t>(previous));
+        ownProcs[child] = previous;
+        Subclass(child, TransparentChildProc);
+    }
+}
+
+}  // namespace pelorin::skin
