@@ -26,8 +26,14 @@ constexpr DialogControl kDialogControls[] = {
     {kNameDialogConfirmId, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 222, 77, 80, 32, L"确认"},
 };
 
+BOOL CALLBACK FindNameEdit(HWND child, LPARAM found) {
+    if (::GetDlgCtrlID(child) != kNameDialogEditId) return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
 void OnConfirm(HWND dialog, NameDialogState& state) {
-    HWND edit = ::GetDlgItem(dialog, kNameDialogEditId);
+    HWND edit = NameDialogEdit(dialog);
     std::wstring name(static_cast<size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
     name.resize(static_cast<size_t>(::GetWindowTextW(edit, name.data(), static_cast<int>(name.size()))));
     state.main->SetControlText(kEdit1, name);
@@ -63,7 +69,7 @@ LRESULT CALLBACK NameDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SETFOCUS:
             // The dialog is there to type a name: the keyboard goes to the
             // name box whenever the dialog is activated.
-            ::SetFocus(::GetDlgItem(hwnd, kNameDialogEditId));
+            ::SetFocus(NameDialogEdit(hwnd));
             return 0;
         case WM_CLOSE: ::DestroyWindow(hwnd); return 0;
     }
@@ -86,6 +92,12 @@ void RegisterNameDialogClass() {
 }
 
 }  // namespace
+
+HWND NameDialogEdit(HWND dialog) {
+    HWND edit = nullptr;
+    ::EnumChildWindows(dialog, &FindNameEdit, reinterpret_cast<LPARAM>(&edit));
+    return edit;
+}
 
 bool ShowButtonNameDialog(MainWindow& window) {
     RegisterNameDialogClass();

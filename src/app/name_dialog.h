@@ -16,6 +16,10 @@ inline constexpr int kNameDialogLabelId = 101;
 inline constexpr int kNameDialogEditId = 102;
 inline constexpr int kNameDialogConfirmId = IDOK;
 
+// The dialog's name box. It may sit inside a frame drawn around it rather
+// than directly in the dialog, so it is looked for among all descendants.
+HWND NameDialogEdit(HWND dialog);
+
 // Shows the dialog modally over the main window. True when 确认 was pressed
 // (the hidden 编辑框1 then holds the typed name), false when the dialog was
 // closed otherwise (the hidden 编辑框1 is unchanged).

@@ -392,9 +392,28 @@ bool GxGraphics::FillRegion(const GxBrush& brush, const GxRegion& region) {
     return GxCall(GdipFillRegion, NativeGraphics(), brush.NativeBrush(), region.NativeRegion());
 }
 
+namespace {
+
+// Text handed to GDI+ is cut at this many characters. No control of this
+// program shows more than a few hundred on one line, and the platform's text
+// layout slows down with the square of the length: a caption of 100 000
+// characters (a hand-edited data file) took minutes per paint.
+constexpr int kMaxDrawnTextLength = 1024;
+
+int DrawnLength(const std::wstring& text) {
+    int length = ::lstrlenW(text.c_str());
+    if (length <= kMaxDrawnTextLength) return length;
+    length = kMaxDrawnTextLength;
+    // Never end between the two halves of a surrogate pair.
+    if (IS_HIGH_SURROGATE(text[static_cast<std::size_t>(length - 1)])) --length;
+    return length;
+}
+
+}  // namespace
+
 bool GxGraphics::DrawString(const std::wstring& text, const GxFont& font, const GxBrush& brush, const GxRectF& layout,
                             const GxStringFormat& format) {
-    return GxCall(GdipDrawString, NativeGraphics(), text.c_str(), ::lstrlenW(text.c_str()), font.NativeFont(), &layout,
+    return GxCall(GdipDrawString, NativeGraphics(), text.c_str(), DrawnLength(text), font.NativeFont(), &layout,
                   format.NativeFormat(), brush.NativeBrush());
 }
 
@@ -405,7 +424,7 @@ bool GxGraphics::DrawStringW(const Bytes& utf16Text, const GxFont& font, const G
 
 bool GxGraphics::MeasureString(const std::wstring& text, const GxFont& font, const GxRectF& layout,
                                const GxStringFormat& format, GxRectF& bounds) const {
-    return GxCall(GdipMeasureString, NativeGraphics(), text.c_str(), ::lstrlenW(text.c_str()), font.NativeFont(),
+    return GxCall(GdipMeasureString, NativeGraphics(), text.c_str(), DrawnLength(text), font.NativeFont(),
                   &layout, format.NativeFormat(), &bounds, nullptr, nullptr);
 }
 

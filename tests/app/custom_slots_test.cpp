@@ -64,14 +64,14 @@ protected:
                 seen->title = text;
                 ::GetDlgItemTextW(dialog, kNameDialogLabelId, text, 256);
                 seen->label = text;
-                ::GetDlgItemTextW(dialog, kNameDialogEditId, text, 256);
+                ::GetWindowTextW(NameDialogEdit(dialog), text, 256);
                 seen->initialName = text;
                 RECT r{};
                 ::GetWindowRect(dialog, &r);
                 seen->size = {r.right - r.left, r.bottom - r.top};
             }
             if (name) {
-                ::SetDlgItemTextW(dialog, kNameDialogEditId, name->c_str());
+                ::SetWindowTextW(NameDialogEdit(dialog), name->c_str());
                 ::PostMessageW(::GetDlgItem(dialog, kNameDialogConfirmId), BM_CLICK, 0, 0);
             } else {
                 ::PostMessageW(dialog, WM_CLOSE, 0, 0);
