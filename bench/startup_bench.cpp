@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "app/preset_sounds.h"
 #include "app/services/file_io.h"
 #include "app/skin_setup.h"
+#include "app/startup_marks.h"
 #include "base/handle.h"
 
 namespace {
@@ -53,23 +55,42 @@ size_t WorkingSetKb() {
     return pmc.WorkingSetSize / 1024;
 }
 
+// The phases of the program's start-up, each measured from process entry to
+// its end; the table shows each phase's own share.
+constexpr const char* kPhaseNames[] = {
+    "skin start-up (GDI+, classes, glyph strip)", "window and controls", "button frame pictures",
+    "data files (music list, slots)",             "ApplySkin and the configuration calls",
+    "ShowWindow",                                 "first render and paint of the frame",
+    "first paint of the controls",
+};
+constexpr size_t kPhaseCount = sizeof kPhaseNames / sizeof kPhaseNames[0];
+
 // What a child measured, or why it could not.
 struct ChildResult {
     double ms = 0;
     std::string failure;  // empty when the start-up worked
+    std::vector<double> phaseEnds;  // ms from entry, the program only
 };
 
 // The program's own start-up path; MainWindow::Load returns after the window
 // was shown and painted (UpdateWindow paints synchronously).
 ChildResult StartProgram() {
     pelorin::SkinHookS();
+    const double skinStarted = MillisecondsSince(entryTime);
     auto window = pelorin::MainWindow::Load(::GetModuleHandleW(nullptr), {pelorin::runtime::ProgramDirectory(), false});
+    if (!window) return {0, "the main window did not load", {}};
+    // The controls paint after the frame (the window clips its children):
+    // the skinned window is complete once they have.
+    ::RedrawWindow(window->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     const double ms = MillisecondsSince(entryTime);
-    if (!window) return {0, "the main window did not load"};
+    std::vector<double> phaseEnds{skinStarted};
+    for (const LARGE_INTEGER& mark : pelorin::startupMarks) phaseEnds.push_back(MillisecondsSince(entryTime) -
+                                                                                 MillisecondsSince(mark));
+    phaseEnds.push_back(ms);
     for (const auto& file : pelorin::PresetFiles(window->ProgramDirectory())) pelorin::PreloadMp3(file);
     PumpFor(1000);  // let the presets decode: the working set "after start-up"
     window.reset();
-    return {ms, ""};
+    return {ms, "", phaseEnds};
 }
 
 bool barePainted = false;
@@ -91,7 +112,7 @@ ChildResult StartBareWindow() {
     ::RegisterClassW(&wc);
     HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"bare", WS_POPUP, 50, 50, 380, 271, nullptr, nullptr,
                                   wc.hInstance, nullptr);
-    if (!hwnd) return {0, "the bare window could not be created"};
+    if (!hwnd) return {0, "the bare window could not be created", {}};
     ::ShowWindow(hwnd, SW_SHOW);
     ::UpdateWindow(hwnd);
     const double ms = MillisecondsSince(entryTime);
@@ -103,20 +124,22 @@ ChildResult StartBareWindow() {
     }
     PumpFor(1000);
     ::DestroyWindow(hwnd);
-    if (!barePainted) return {ms, "the bare window got no WM_PAINT"};
+    if (!barePainted) return {ms, "the bare window got no WM_PAINT", {}};
     if (shown != expected) {
         char text[96];
         std::snprintf(text, sizeof text, "the bare window shows 0x%06lX, not its background 0x%06lX", shown, expected);
-        return {ms, text};
+        return {ms, text, {}};
     }
-    return {ms, ""};
+    return {ms, "", {}};
 }
 
 int RunChild(const std::wstring& what, const std::wstring& resultFile) {
     const ChildResult result = what == L"app" ? StartProgram() : StartBareWindow();
     const size_t kb = WorkingSetKb();
+    std::string phases;
+    for (double end : result.phaseEnds) phases += " " + std::to_string(end);
     const std::string line = result.failure.empty()
-                                 ? "ok " + std::to_string(result.ms) + " " + std::to_string(kb) + "\n"
+                                 ? "ok " + std::to_string(result.ms) + " " + std::to_string(kb) + phases + "\n"
                                  : "failed " + result.failure + "\n";
     pelorin::runtime::WriteFile(resultFile, std::string_view(line));
     pelorin::ShutdownPlayback();
@@ -126,6 +149,7 @@ int RunChild(const std::wstring& what, const std::wstring& resultFile) {
 struct Sample {
     double ms = 0;
     double kb = 0;
+    std::vector<double> phaseEnds;
     std::string failure;  // empty when the run measured something
 };
 
@@ -155,7 +179,13 @@ bool RunOnce(const std::wstring& what, Sample& out) {
     const pelorin::Bytes bytes = pelorin::runtime::ReadFile(result);
     pelorin::runtime::DeleteFile(result);
     const std::string text(bytes.begin(), bytes.end());
-    if (text.rfind("ok ", 0) == 0 && std::sscanf(text.c_str() + 3, "%lf %lf", &out.ms, &out.kb) == 2) return true;
+    if (text.rfind("ok ", 0) == 0 && std::sscanf(text.c_str() + 3, "%lf %lf", &out.ms, &out.kb) == 2) {
+        std::istringstream rest(text.substr(3));
+        double value = 0;
+        rest >> value >> value;
+        while (rest >> value) out.phaseEnds.push_back(value);
+        return true;
+    }
     out.failure = text.rfind("failed ", 0) == 0 ? text.substr(7, text.find('\n') - 7) : "the child reported nothing";
     return false;
 }
@@ -171,6 +201,7 @@ struct Side {
 
     const char* name;
     std::vector<double> ms, kb;
+    std::vector<std::vector<double>> phases;  // per phase, its duration in each run
     size_t failures = 0;
     std::string firstFailure;
 
@@ -178,6 +209,11 @@ struct Side {
         if (s.failure.empty()) {
             ms.push_back(s.ms);
             kb.push_back(s.kb);
+            if (s.phaseEnds.size() == kPhaseCount) {
+                phases.resize(kPhaseCount);
+                for (size_t i = 0; i < kPhaseCount; ++i)
+                    phases[i].push_back(s.phaseEnds[i] - (i == 0 ? 0.0 : s.phaseEnds[i - 1]));
+            }
         } else if (failures++ == 0) {
             firstFailure = s.failure;
         }
@@ -214,6 +250,13 @@ int wmain(int argc, wchar_t** argv) {
                 Figure(bare, bare.ms, "%.1f").c_str());
     std::printf("%-44s %12s %12s\n", "working set after start-up (KB)", Figure(app, app.kb, "%.0f").c_str(),
                 Figure(bare, bare.kb, "%.0f").c_str());
+    if (app.Ran() && bare.Ran())
+        std::printf("%-44s %12.2f %12s   (goal: under 3)\n", "Pelorin / bare window", Median(app.ms) / Median(bare.ms),
+                    "1");
+    if (app.Ran() && app.phases.size() == kPhaseCount) {
+        std::printf("Pelorin's start-up by phase (median ms; entry to the skin start-up includes loading the program)\n");
+        for (size_t i = 0; i < kPhaseCount; ++i) std::printf("  %-50s %8.1f\n", kPhaseNames[i], Median(app.phases[i]));
+    }
     for (const Side* side : {&app, &bare})
         if (!side->Ran())
             std::printf("FAILED: %s did not start properly in %zu of %d runs (first: %s); its figures are not shown\n",

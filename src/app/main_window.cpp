@@ -10,6 +10,7 @@
 #include "app/preset_sounds.h"
 #include "app/resources/resource_ids.h"
 #include "app/skin_setup.h"
+#include "app/startup_marks.h"
 #include "app/subclass.h"
 #include "app/window_options.h"
 
@@ -81,9 +82,12 @@ std::unique_ptr<MainWindow> MainWindow::Load(HINSTANCE instance, Options options
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window.get()));
     ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::WindowProc));
     if (!window->CreateControls(instance)) return nullptr;
+    NoteStartup(StartupMark::ControlsCreated);
     window->OnMainWindowCreated();
     ::ShowWindow(hwnd, SW_SHOW);
+    NoteStartup(StartupMark::Shown);
     ::UpdateWindow(hwnd);
+    NoteStartup(StartupMark::FramePainted);
     return window;
 }
 
@@ -116,6 +120,7 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
 
 void MainWindow::OnMainWindowCreated() {
     SkinHookA(*this);
+    NoteStartup(StartupMark::FramesLoaded);
     SetTopmost(true);
     SetHeight(kCollapsedHeight);
     LoadMusicList(*this);
@@ -123,7 +128,9 @@ void MainWindow::OnMainWindowCreated() {
     RestoreSlots(*this);
     cursor_.Reset(static_cast<HCURSOR>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramCursorId),
                                                     IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR)));
+    NoteStartup(StartupMark::DataFilesRead);
     SkinHookB(*this);
+    NoteStartup(StartupMark::SkinApplied);
     SetUpVolume(*this);
 }
 

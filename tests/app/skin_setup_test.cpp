@@ -5,6 +5,8 @@
 #include "skin_setup_fixture.h"
 
 #include "app/audio/playback_diagnostics.h"
+#include "app/custom_slots.h"
+#include "app/name_dialog.h"
 #include "graphics/gx_graphics.h"
 #include "skin/core/button_fade.h"
 #include "skin/core/drawing_helpers.h"
@@ -223,6 +225,107 @@ TEST_F(SkinnedWindowTest, RealMouseClicksOnSkinnedButtonsPlayAndAnimationsDoNotI
     const Samples capture = ReadCapture();
     EXPECT_TRUE(PlayedAt(capture, LocateSound(capture, *sound, before), *sound))
         << "the sound was not played whole and without gaps";
+}
+
+}  // namespace
+}  // namespace pelorin::test
+
+namespace pelorin::test {
+namespace {
+
+// What the name dialog showed while it was up.
+struct SkinnedDialogSeen {
+    bool skinned = false;
+    std::int32_t closeAnimation = 0;
+    bool buttonFrame = false;
+    bool confirmSkinned = false;
+    bool confirmOwnerDrawn = false;
+    bool editFramed = false;
+    std::wstring frameClass;
+    RECT editInFrame{};
+    RECT frameClient{};
+    COLORREF editText = 0, editDisabledText = 0;
+    GxArgb frameTop = 0, frameCorner = 0, inside = 0;
+};
+
+TEST_F(SkinnedWindowTest, EachSlotAssignmentOpensASkinnedNameDialogWithAFramedEdit) {
+    ::CreateDirectoryW(Data(L"音效").c_str(), nullptr);
+    ASSERT_TRUE(CopyPreset(L"敲锣声音.mp3", Data(L"音效\\掌声.mp3")));
+    LoadSkinned();
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE("assignment " + std::to_string(round));
+        SkinnedDialogSeen seen;
+        const auto nameDialog = [&](HWND dialog) {
+            PumpMessages(200);
+            skin::FormRecord* form = skin::formRegistry.At(skin::FindFormByWindow(dialog));
+            seen.skinned = form != nullptr;
+            if (form) {
+                seen.closeAnimation = form->closeAnimation;
+                seen.buttonFrame = form->hasButtonFrame;
+                seen.confirmSkinned =
+                    skin::FindButton(skin::FindFormByWindow(dialog), ::GetDlgItem(dialog, kNameDialogConfirmId)) > 0;
+            }
+            seen.confirmOwnerDrawn =
+                (::GetWindowLongPtrW(::GetDlgItem(dialog, kNameDialogConfirmId), GWL_STYLE) & BS_TYPEMASK) ==
+                BS_OWNERDRAW;
+            const HWND edit = NameDialogEdit(dialog);
+            const HWND frame = ::GetParent(edit);
+            seen.editFramed = frame != dialog && skin::GetPropInt(edit, skin::prop::kFramed) == 1 &&
+                              reinterpret_cast<HWND>(static_cast<INT_PTR>(skin::GetPropInt(edit, skin::prop::kFrameWindow))) == frame;
+            wchar_t name[32]{};
+            ::GetClassNameW(frame, name, 32);
+            seen.frameClass = name;
+            ::GetWindowRect(edit, &seen.editInFrame);
+            ::MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&seen.editInFrame), 2);
+            ::GetClientRect(frame, &seen.frameClient);
+            seen.editText = static_cast<COLORREF>(skin::GetPropInt(edit, skin::prop::kTextColor));
+            seen.editDisabledText = static_cast<COLORREF>(skin::GetPropInt(edit, skin::prop::kDisabledTextColor));
+            // The frame's pixels, read from the screen.
+            ::UpdateWindow(frame);
+            POINT origin{0, 0};
+            ::ClientToScreen(frame, &origin);
+            const HDC screen = ::GetDC(nullptr);
+            const auto at = [&](int x, int y) {
+                const COLORREF c = ::GetPixel(screen, origin.x + x, origin.y + y);
+                return 0xFF000000u | GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+            };
+            seen.frameTop = at(seen.frameClient.right / 2, 0);
+            seen.frameCorner = at(0, 0);
+            seen.inside = at(seen.frameClient.right / 2, 1);
+            ::ReleaseDC(nullptr, screen);
+            ::SetWindowTextW(NameDialogEdit(dialog), round == 1 ? L"掌声" : L"鼓掌");
+            ::PostMessageW(::GetDlgItem(dialog, kNameDialogConfirmId), BM_CLICK, 0, 0);
+        };
+        HWND slot = window->Control(SlotButton(1));
+        const size_t driven = WithModals(
+            [slot] { ::SendMessageW(slot, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10)); },
+            {{kDialogClass, [this](HWND d) { ChooseFile(d, Data(L"音效\\掌声.mp3")); }}, {kNameDialogClass, nameDialog}});
+        PumpMessages(50);
+        ASSERT_EQ(driven, 2u);
+        EXPECT_TRUE(seen.skinned) << "the name dialog has no form record";
+        EXPECT_EQ(seen.closeAnimation, 2);
+        EXPECT_TRUE(seen.buttonFrame);
+        EXPECT_TRUE(seen.confirmSkinned);
+        EXPECT_TRUE(seen.confirmOwnerDrawn);
+        EXPECT_TRUE(seen.editFramed) << "the edit box is not inside its frame box";
+        EXPECT_EQ(seen.frameClass, L"Static");
+        EXPECT_EQ(seen.editInFrame.left, 3);
+        EXPECT_EQ(seen.editInFrame.top, 3);
+        EXPECT_EQ(seen.frameClient.right - seen.editInFrame.right, 3);
+        EXPECT_EQ(seen.frameClient.bottom - seen.editInFrame.bottom, 3);
+        EXPECT_EQ(seen.editText, 0x00FF8800u);
+        EXPECT_EQ(seen.editDisabledText, 0x00808080u);
+        // The outline: blue (0, 136, 255) at alpha 200 over the background.
+        EXPECT_GT(Blue(seen.frameTop), 200) << Hex(seen.frameTop);
+        EXPECT_LT(Red(seen.frameTop), 60) << Hex(seen.frameTop);
+        EXPECT_GT(Blue(seen.frameTop), Green(seen.frameTop) + 60) << Hex(seen.frameTop);
+        EXPECT_FALSE(Near(seen.frameCorner, seen.frameTop, 40)) << "the corner is not rounded";
+        // Data.ini holds the name, as an unskinned program writes it.
+        const Bytes ini = ReadAll(Data(L"Data.ini"));
+        const std::string text(ini.begin(), ini.end());
+        EXPECT_NE(text.find(ToGbk(round == 1 ? L"掌声" : L"鼓掌")), std::string::npos);
+        EXPECT_EQ(window->ControlText(SlotButton(1)), round == 1 ? L"掌声" : L"鼓掌");
+    }
 }
 
 }  // namespace
