@@ -16,6 +16,7 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/form_handlers.h"
+#include "skin/windows/frame_box_table.h"
 #include "skin/windows/menu_registry.h"
 #include "skin/windows/skinned_form_proc.h"
 
@@ -140,12 +141,15 @@ void OnNotify(const NMHDR* header) {
 void OnMenuCommand(WPARAM wParam) { DispatchMenuCommand(LOWORD(wParam)); }
 
 void MarkChildrenStale(HWND window) {
-    FormRecord* form = formRegistry.At(FindFormByWindow(window));
+    const std::int32_t index = FindFormByWindow(window);
+    FormRecord* form = formRegistry.At(index);
     if (!form) return;
     for (ContainerRecord& container : form->containers) container.backgroundStale = container.secondaryStale = true;
     for (ToolbarRecord& toolbar : form->toolbars) toolbar.backgroundStale = true;
     for (LabelRecord& label : form->labels) label.backgroundStale = true;
     for (ListControlRecord& list : form->listControls) list.contentStale = true;
+    // Frame boxes repaint their backbuffer at their next paint.
+    NotifyFrameBoxesOfForm(index, 1, 1, 0);
 }
 
 }  // namespace pelorin::skin
