@@ -22,6 +22,7 @@ constexpr COLORREF kHotTextColor = 0x00FF8800;
 constexpr std::int32_t kFrameCornerSize = 3;
 constexpr std::int32_t kFrameBorderWidth = 3;
 constexpr std::int32_t kCloseAnimation = 2;
+constexpr std::int32_t kRoundedOutline = 1;  // a frame box style: rounded, no inner shadow
 
 // The two frame pictures beside the program; a missing one reads as empty
 // and leaves the frame unloaded (the buttons then get the plain outline).
@@ -106,12 +107,30 @@ void SkinHookB(MainWindow& window) {
                             Embedded(EmbeddedPicture::SliderChannelBlue));
 }
 
+// The skin draws the dialog's title area and close button inside its client
+// area, as it does for the main window: the platform's caption and modal
+// frame go, so that the client area is the dialog's whole 314 x 119.
+static void MakeBorderless(HWND window) {
+    const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
+    const LONG_PTR exStyle = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
+    ::SetWindowLongPtrW(window, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME));
+    ::SetWindowLongPtrW(window, GWL_EXSTYLE,
+                        exStyle & ~static_cast<LONG_PTR>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE));
+    ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void SkinHookD(HWND nameDialog, const std::wstring& programDirectory) {
+    MakeBorderless(nameDialog);
     LoadButtonFrame(dialogButtonFrame, programDirectory);
     skin::ApplySkin(nameDialog, WindowSettings(dialogButtonFrame));
     skin::SetCloseAnimation(nameDialog, kCloseAnimation);
     skin::SkinLabel(::GetDlgItem(nameDialog, kNameDialogLabelId), AboutLabelSettings());
     const HWND edit = ::GetDlgItem(nameDialog, kNameDialogEditId);
+    {
+        const NineSliceFrame noPicture;
+        nameDialogEditFrame.Attach(edit, kRoundedOutline, kHotTextColor, std::nullopt, std::nullopt, &noPicture);
+    }
     skin::SetEditTextColors(edit, kHotTextColor);
 }
 

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "skin/pictures/frame_box.h"
 #include "skin/pictures/nine_slice_frame.h"
 
 namespace pelorin {
@@ -17,6 +18,9 @@ class MainWindow;
 // normal picture "tp\通常框.png" and the hot (blue) picture "tp\兰边框.png".
 inline NineSliceFrame mainButtonFrame;
 inline NineSliceFrame dialogButtonFrame;
+// The rounded blue frame around the name dialog's edit box; attached anew to
+// every name dialog.
+inline skin::FrameBox nameDialogEditFrame;
 
 // Starts the skin engine; once per process.
 void SkinHookS();

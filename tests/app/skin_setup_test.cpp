@@ -244,8 +244,11 @@ struct SkinnedDialogSeen {
     std::wstring frameClass;
     RECT editInFrame{};
     RECT frameClient{};
+    RECT dialogClient{};
+    bool confirmInside = false;
     COLORREF editText = 0, editDisabledText = 0;
     GxArgb frameTop = 0, frameCorner = 0, inside = 0;
+    int blueTextPixels = 0;
 };
 
 TEST_F(SkinnedWindowTest, EachSlotAssignmentOpensASkinnedNameDialogWithAFramedEdit) {
@@ -265,6 +268,12 @@ TEST_F(SkinnedWindowTest, EachSlotAssignmentOpensASkinnedNameDialogWithAFramedEd
                 seen.confirmSkinned =
                     skin::FindButton(skin::FindFormByWindow(dialog), ::GetDlgItem(dialog, kNameDialogConfirmId)) > 0;
             }
+            // The whole dialog is client area, and 确认 lies inside it.
+            ::GetClientRect(dialog, &seen.dialogClient);
+            RECT confirm{};
+            ::GetWindowRect(::GetDlgItem(dialog, kNameDialogConfirmId), &confirm);
+            ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&confirm), 2);
+            seen.confirmInside = confirm.bottom <= seen.dialogClient.bottom && confirm.right <= seen.dialogClient.right;
             seen.confirmOwnerDrawn =
                 (::GetWindowLongPtrW(::GetDlgItem(dialog, kNameDialogConfirmId), GWL_STYLE) & BS_TYPEMASK) ==
                 BS_OWNERDRAW;
@@ -294,6 +303,20 @@ TEST_F(SkinnedWindowTest, EachSlotAssignmentOpensASkinnedNameDialogWithAFramedEd
             seen.inside = at(seen.frameClient.right / 2, 1);
             ::ReleaseDC(nullptr, screen);
             ::SetWindowTextW(NameDialogEdit(dialog), round == 1 ? L"掌声" : L"鼓掌");
+            // The typed name in 0x00FF8800 (black text would give no blue).
+            ::UpdateWindow(edit);
+            PumpMessages(50);
+            {
+                RECT r{};
+                ::GetWindowRect(edit, &r);
+                const HDC desktop = ::GetDC(nullptr);
+                for (int y = r.top; y < r.bottom; ++y)
+                    for (int x = r.left; x < r.left + 40; ++x) {
+                        const COLORREF c = ::GetPixel(desktop, x, y);
+                        seen.blueTextPixels += GetBValue(c) > 200 && GetRValue(c) < 80 && GetGValue(c) < 180;
+                    }
+                ::ReleaseDC(nullptr, desktop);
+            }
             ::PostMessageW(::GetDlgItem(dialog, kNameDialogConfirmId), BM_CLICK, 0, 0);
         };
         HWND slot = window->Control(SlotButton(1));
@@ -307,6 +330,9 @@ TEST_F(SkinnedWindowTest, EachSlotAssignmentOpensASkinnedNameDialogWithAFramedEd
         EXPECT_TRUE(seen.buttonFrame);
         EXPECT_TRUE(seen.confirmSkinned);
         EXPECT_TRUE(seen.confirmOwnerDrawn);
+        EXPECT_EQ(seen.dialogClient.right, kNameDialogWidth);
+        EXPECT_EQ(seen.dialogClient.bottom, kNameDialogHeight);
+        EXPECT_TRUE(seen.confirmInside) << "确认 is cut off";
         EXPECT_TRUE(seen.editFramed) << "the edit box is not inside its frame box";
         EXPECT_EQ(seen.frameClass, L"Static");
         EXPECT_EQ(seen.editInFrame.left, 3);
@@ -315,6 +341,7 @@ TEST_F(SkinnedWindowTest, EachSlotAssignmentOpensASkinnedNameDialogWithAFramedEd
         EXPECT_EQ(seen.frameClient.bottom - seen.editInFrame.bottom, 3);
         EXPECT_EQ(seen.editText, 0x00FF8800u);
         EXPECT_EQ(seen.editDisabledText, 0x00808080u);
+        EXPECT_GT(seen.blueTextPixels, 15) << "the name is not drawn in blue";
         // The outline: blue (0, 136, 255) at alpha 200 over the background.
         EXPECT_GT(Blue(seen.frameTop), 200) << Hex(seen.frameTop);
         EXPECT_LT(Red(seen.frameTop), 60) << Hex(seen.frameTop);

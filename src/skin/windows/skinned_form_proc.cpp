@@ -194,6 +194,18 @@ void OnSysCommand(const FormContext& c, WPARAM command) {
     c.form.renderPending = true;
 }
 
+// A skinned edit box draws its text in its own colours ("Kj_Ztys", and
+// "Kj_Jzzts" while disabled): the platform asks the form for them with
+// WM_CTLCOLOREDIT (a framed edit's frame passes the question on).
+LRESULT OnEditColor(const FormContext& c, WPARAM wParam, LPARAM lParam) {
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    const auto edit = reinterpret_cast<HWND>(lParam);
+    const LRESULT brush = ForwardToPrevious(c.window, WM_CTLCOLOREDIT, wParam, lParam);
+    const wchar_t* colour = ::IsWindowEnabled(edit) ? prop::kTextColor : prop::kDisabledTextColor;
+    ::SetTextColor(dc, static_cast<COLORREF>(GetPropValue(edit, colour)));
+    return brush;
+}
+
 void OnSetText(const FormContext& c, const wchar_t* text) {
     FormRecord& f = c.form;
     if (!f.showTitleText || !f.hasTitleBar || !f.frameBuffer) return;
@@ -248,6 +260,9 @@ LRESULT CALLBACK SkinnedFormProc(HWND window, UINT message, WPARAM wParam, LPARA
         case WM_SETTEXT: OnSetText(c, reinterpret_cast<const wchar_t*>(lParam)); break;
         case WM_DRAWITEM:
             if (OnDrawItem(c, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
+        case WM_CTLCOLOREDIT:
+            if (FindEdit(c.index, reinterpret_cast<HWND>(lParam)) > 0) return OnEditColor(c, wParam, lParam);
             break;
         case WM_CTLCOLORLISTBOX:
             if (IsListBox(reinterpret_cast<HWND>(lParam)))
