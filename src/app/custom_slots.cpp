@@ -49,7 +49,19 @@ void RestoreSlots(MainWindow& window) {
         // kept by its short form, as a chosen file would be.
         const std::wstring path = runtime::ReadIni(ini, kSlotPathSection, SlotAt(slot).pathKey);
         window.SlotDialog(slot).fileName = runtime::StorablePath(path).value_or(path);
+        UpdateSlotTip(window, slot);
     }
+}
+
+void UpdateSlotTip(MainWindow& window, int slot) {
+    TipWindow& tip = window.SlotTip(slot);
+    const bool empty = window.SlotDialog(slot).fileName.empty();
+    if (!tip.GetTipHandle()) {
+        if (!empty) return;
+        tip.Create(window.Control(SlotAt(slot).button));
+    }
+    tip.DeleteTool(1);
+    if (empty) tip.AddTool(std::nullopt, kEmptySlotTip, 1);
 }
 
 // The path is not tested first: an empty or stale one plays nothing.
@@ -96,6 +108,7 @@ void OnSlotRightButton(MainWindow& window, int slot) {
             }
         }
     }
+    UpdateSlotTip(window, slot);
     window.SetTopmost(window.IsChecked(kCheckBox2));
 }
 

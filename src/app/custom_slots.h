@@ -22,6 +22,10 @@ int SlotOfButton(ControlId button);
 
 void RestoreSlots(MainWindow& window);
 void OnSlotClicked(MainWindow& window, int slot);
+// An empty slot (no file yet) tells in a tooltip how it is filled; a filled
+// one has no tooltip.
+inline constexpr const wchar_t* kEmptySlotTip = L"右键单击，选择一个音效文件并给按钮起名";
+void UpdateSlotTip(MainWindow& window, int slot);
 // Right button down on a slot: choose a file, then a name, and store both.
 void OnSlotRightButton(MainWindow& window, int slot);
 

@@ -15,6 +15,7 @@
 #include "app/services/dialogs.h"
 #include "app/services/list_view.h"
 #include "base/handle.h"
+#include "skin/pictures/tip_window.h"
 
 namespace pelorin {
 
@@ -44,6 +45,8 @@ public:
     // Non-visual components of the layout.
     runtime::FileDialog& SlotDialog(int slot) { return slotDialogs_.at(static_cast<size_t>(slot - 1)); }
     runtime::FileDialog& AddSongDialog() { return addSongDialog_; }
+    // The tooltip of a custom slot's button.
+    TipWindow& SlotTip(int slot) { return slotTips_.at(static_cast<size_t>(slot - 1)); }
     SystemVolume& Volume() { return systemVolume_; }
     runtime::ListView MusicList() const { return runtime::ListView(Control(kMusicList)); }
 
@@ -82,6 +85,7 @@ private:
     UniqueFont font_;
     UniqueCursor cursor_;
     std::array<runtime::FileDialog, 4> slotDialogs_;
+    std::array<TipWindow, 4> slotTips_;
     runtime::FileDialog addSongDialog_;
     SystemVolume systemVolume_;
 };

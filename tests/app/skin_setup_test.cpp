@@ -352,6 +352,37 @@ TEST_F(SkinnedWindowTest, EachSlotAssignmentOpensASkinnedNameDialogWithAFramedEd
         const std::string text(ini.begin(), ini.end());
         EXPECT_NE(text.find(ToGbk(round == 1 ? L"掌声" : L"鼓掌")), std::string::npos);
         EXPECT_EQ(window->ControlText(SlotButton(1)), round == 1 ? L"掌声" : L"鼓掌");
+        EXPECT_EQ(window->SlotTip(1).GetToolCount(), 0) << "a filled slot still tells how to fill it";
+        EXPECT_EQ(window->SlotTip(2).GetToolCount(), 1);
+    }
+}
+
+std::wstring TipText(TipWindow& tip) {
+    wchar_t text[256]{};
+    // The slot's one tool, with its text, as the tooltip keeps it.
+    TTTOOLINFOW enumerated{};
+    enumerated.cbSize = sizeof(enumerated);
+    enumerated.lpszText = text;
+    if (!::SendMessageW(tip.GetTipHandle(), TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&enumerated))) return L"";
+    return text;
+}
+
+TEST_F(SkinnedWindowTest, EmptySlotsTellInATooltipThatARightClickAssignsThem) {
+    ASSERT_TRUE(CopyPreset(L"敲锣声音.mp3", Data(L"掌声.mp3")));
+    const std::wstring ini = L"[按钮记录]\r\n按钮2=掌声\r\n[音乐播放]\r\n音乐2=" + Data(L"掌声.mp3") + L"\r\n";
+    WriteAll(Data(L"Data.ini"), ToGbk(ini));
+    LoadSkinned();
+    for (int slot = 1; slot <= 4; ++slot) {
+        SCOPED_TRACE("slot " + std::to_string(slot));
+        TipWindow& tip = window->SlotTip(slot);
+        if (slot == 2) {
+            EXPECT_EQ(tip.GetTipHandle() ? tip.GetToolCount() : 0, 0);
+            continue;
+        }
+        ASSERT_TRUE(tip.GetTipHandle());
+        EXPECT_EQ(tip.GetToolCount(), 1);
+        const std::wstring text = TipText(tip);
+        EXPECT_NE(text.find(L"右键"), std::wstring::npos) << ToUtf8(text);
     }
 }
 
