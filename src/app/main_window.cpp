@@ -189,7 +189,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
-        case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lp)); return 0;
+        case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lp));
         case WM_HSCROLL: OnHScroll(reinterpret_cast<HWND>(lp)); return 0;
         case WM_SETCURSOR:
             if (OnSetCursor(reinterpret_cast<HWND>(wp), LOWORD(lp))) return TRUE;
@@ -221,8 +221,16 @@ void MainWindow::OnCommand(int id, int code) {
     if (int slot = SlotOfButton(control)) OnSlotClicked(*this, slot);
 }
 
-void MainWindow::OnNotify(const NMHDR& header) {
-    if (header.idFrom == kMusicList && header.code == NM_DBLCLK) OnMusicListDoubleClicked(*this);
+LRESULT MainWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom != kMusicList) return 0;
+    switch (header.code) {
+        case NM_DBLCLK: OnMusicListDoubleClicked(*this); return 0;
+        // Nothing is kept per row: a list emptied at once (the window closing)
+        // need not report each of its rows, which with a long list and the
+        // skin's procedures on the way took over a minute.
+        case LVN_DELETEALLITEMS: return TRUE;
+        default: return 0;
+    }
 }
 
 void MainWindow::OnHScroll(HWND control) {

@@ -71,7 +71,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     void OnCommand(int id, int code);
-    void OnNotify(const NMHDR& header);
+    LRESULT OnNotify(const NMHDR& header);
     void OnHScroll(HWND control);
     bool OnSetCursor(HWND over, int hitTest);
     void OnDestroy();

@@ -145,6 +145,10 @@ LRESULT OnNcMouseLeave(HWND window, const ListContext& c, WPARAM wParam, LPARAM 
 }  // namespace
 
 LRESULT CALLBACK BoxedListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The control's own messages (LVM_GETITEMTEXT for every row while a long
+    // list is saved, say) concern no part of the skin: they go straight on,
+    // without the property lookups of the context.
+    if (message >= WM_USER) return Forward(window, message, wParam, lParam);
     const ListContext c = ContextOf(window);
     if (!c.list) return Forward(window, message, wParam, lParam);
     switch (message) {
