@@ -12,6 +12,7 @@
 #include "base/handle.h"
 #include "graphics/gx_object.h"
 #include "picture_test_util.h"
+#include "skin/core/apply_skin.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/windows/container.h"
@@ -217,6 +218,51 @@ TEST_F(ContainerTest, ATintColoursTheContainerAndItsChildrensBackgrounds) {
     PumpMessages(30);
     const Pixels button = WindowPixels(inside);
     EXPECT_TRUE(red(button.At(0, 0))) << Hex(button.At(0, 0));
+}
+
+TEST_F(ContainerTest, AButtonInsideAGroupBoxLooksExactlyAsTheSameButtonOnTheForm) {
+    const auto makeButton = [](HWND parent, int x, int y) {
+        HWND b = ::CreateWindowExW(0, L"BUTTON", L"确定", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, y, 80, 24, parent,
+                                   nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        ::SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        return b;
+    };
+    const auto shown = [](HWND button) {
+        ::RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        PumpMessages(30);
+        return WindowPixels(button);
+    };
+    // On the form at (60, 60) of its client area.
+    HWND onForm = makeButton(form.Window(), 60, 60);
+    skin::AttachPushButtons(form.FormIndex(), form.Window());
+    ASSERT_GT(skin::FindButton(form.FormIndex(), onForm), 0);
+    const Pixels alone = shown(onForm);
+    ::DestroyWindow(onForm);
+    PumpMessages(30);
+
+    // The same button at the same place of the form, inside a group box.
+    HWND box = AddGroupBox(L"分组", 0, 20, 20, 200, 120);
+    HWND inside = makeButton(box, 40, 40);
+    skin::AttachContainer(box);
+    ASSERT_GT(skin::FindButton(form.FormIndex(), inside), 0) << "the container did not attach its button";
+    ASSERT_EQ(skin::ClientAreaInForm(inside).left, 60);
+    // The box paints first, its button after it, as on screen, over the same
+    // known frame (attaching may have rendered the form's own anew).
+    PumpMessages(30);
+    form.SetKnownFrame();
+    ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages(30);
+    const Pixels boxed = shown(inside);
+    ASSERT_EQ(boxed.width, alone.width);
+    int differing = 0;
+    for (int y = 0; y < alone.height; ++y)
+        for (int x = 0; x < alone.width; ++x)
+            if (!Near(boxed.At(x, y), alone.At(x, y), 6)) {
+                if (differing++ < 5)
+                    ADD_FAILURE() << "(" << x << ", " << y << "): " << Hex(boxed.At(x, y)) << " inside, "
+                                  << Hex(alone.At(x, y)) << " on the form";
+            }
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(ContainerTest, MovingAContainerMarksTheFormsContainersStaleAndRepaintsItOnce) {
