@@ -9,6 +9,7 @@
 #include "app/name_dialog.h"
 #include "graphics/gx_graphics.h"
 #include "skin/core/button_fade.h"
+#include "skin/windows/close_animation.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/window_props.h"
 #include "skin/core/skin_registry.h"
@@ -384,6 +385,44 @@ TEST_F(SkinnedWindowTest, EmptySlotsTellInATooltipThatARightClickAssignsThem) {
         const std::wstring text = TipText(tip);
         EXPECT_NE(text.find(L"右键"), std::wstring::npos) << ToUtf8(text);
     }
+}
+
+}  // namespace
+}  // namespace pelorin::test
+
+namespace pelorin::test {
+namespace {
+
+TEST_F(SkinnedWindowTest, TheKeyboardStillWorksTabMovesTheFocusSpacePressesAltF4ClosesThroughTheAnimation) {
+    ASSERT_TRUE(CopyPresets(dir.Path()));
+    LoadSkinned();
+    const HWND main = window->Handle();
+    const HWND first = window->Control(kButton1);
+    ::SetFocus(first);
+    ASSERT_EQ(::GetFocus(), first);
+    // Tab, as the program's message loop hands it to IsDialogMessage.
+    MSG tab{first, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(::IsDialogMessageW(main, &tab));
+    PumpMessages(20);
+    const HWND next = ::GetFocus();
+    EXPECT_NE(next, first);
+    EXPECT_TRUE(next && ::IsChild(main, next)) << "the focus left the window";
+
+    // Space on a focused preset button plays it.
+    ::SetFocus(first);
+    const std::uint64_t started = GetPlaybackStats().playsStarted;
+    ::SendMessageW(first, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    ::SendMessageW(first, WM_KEYUP, VK_SPACE, 0xC0390001);
+    EXPECT_TRUE(PumpUntil([&] { return GetPlaybackStats().playsStarted > started; }, 3000)) << "Space played nothing";
+
+    // Alt+F4 (SC_CLOSE) closes through close animation 2.
+    int frames = 0;
+    skin::closeAnimationObserver = [&](const skin::CloseAnimationFrame&) { ++frames; };
+    ::SendMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PumpMessages(50);
+    skin::closeAnimationObserver = nullptr;
+    EXPECT_FALSE(::IsWindow(main));
+    EXPECT_GT(frames, 0) << "the window closed without its animation";
 }
 
 }  // namespace
