@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "base/handle.h"
+#include "bench_support.h"
 #include "graphics/gx_bitmap.h"
 #include "graphics/gx_brushes.h"
 #include "graphics/gx_font.h"
@@ -36,39 +37,12 @@ using namespace pelorin::skin;
 
 namespace {
 
+using bench::Stats;
+using bench::Time;
+
 constexpr int kFormWidth = 320;
 constexpr int kFormHeight = 120;
 constexpr const wchar_t* kCaption = L"群众笑声";
-
-struct Stats {
-    double median = 0, worst = 0;
-    std::size_t count = 0;
-};
-
-Stats Summarise(std::vector<double> samples) {
-    Stats s;
-    s.count = samples.size();
-    if (samples.empty()) return s;
-    std::sort(samples.begin(), samples.end());
-    s.median = samples[samples.size() / 2];
-    s.worst = samples.back();
-    return s;
-}
-
-Stats Time(int samples, const std::function<void()>& run) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    run();  // warm caches, fonts and codecs
-    std::vector<double> ms;
-    for (int i = 0; i < samples; ++i) {
-        LARGE_INTEGER a, b;
-        ::QueryPerformanceCounter(&a);
-        run();
-        ::QueryPerformanceCounter(&b);
-        ms.push_back(1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(frequency.QuadPart));
-    }
-    return Summarise(ms);
-}
 
 std::wstring ProgramFolder() {
     wchar_t path[MAX_PATH];
@@ -155,17 +129,12 @@ struct BenchForm {
 
 struct Row {
     const char* what;
-    Stats painter;
-    Stats baseline;  // count 0: no baseline for this row
+    bench::Stats painter;
+    bench::Stats baseline;  // count 0: no baseline for this row
 };
 
 void PrintRow(const Row& row) {
-    std::printf("| %-44s | %7.3f | %7.3f |", row.what, row.painter.median, row.painter.worst);
-    if (row.baseline.count)
-        std::printf(" %7.3f | %7.3f | %6.1fx |\n", row.baseline.median, row.baseline.worst,
-                    row.painter.median / std::max(row.baseline.median, 1e-6));
-    else
-        std::printf(" %7s | %7s | %7s |\n", "-", "-", "");
+    bench::PrintRow(44, row.what, row.painter, row.baseline.count ? &row.baseline : nullptr);
 }
 
 }  // namespace
@@ -194,14 +163,8 @@ int wmain(int argc, wchar_t** argv) {
         SurfacePtr pushSized = MemorySurface::Create(80, 24);
         SurfacePtr boxSized = MemorySurface::Create(120, 20);
         const RECT pushRect{0, 0, 80, 24};
-        const auto blit = [](HDC target, const SurfacePtr& surface) {
-            return [target, &surface] {
-                ::BitBlt(target, 0, 0, surface->Width(), surface->Height(), surface->Dc(), 0, 0, SRCCOPY);
-                ::GdiFlush();
-            };
-        };
-        const Stats pushBlit = Time(samples, blit(pushDc.Get(), pushSized));
-        const Stats boxBlit = Time(samples, blit(boxDc.Get(), boxSized));
+        const Stats pushBlit = bench::TimeBlitOnto(samples, pushDc.Get(), pushSized->Dc(), 80, 24);
+        const Stats boxBlit = bench::TimeBlitOnto(samples, boxDc.Get(), boxSized->Dc(), 120, 20);
 
         std::vector<Row> rows;
         rows.push_back({"PaintPushButton, normal, 80 x 24",
@@ -274,13 +237,9 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("Pelorin button paint benchmark: %d samples each, same run, same window\n", samples);
         std::printf("| %-44s | %-17s | %-17s | %-7s |\n", "milliseconds", "painter: med/max", "BitBlt: med/max",
                     "ratio");
-        std::printf("|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(19, '-').c_str(),
-                    std::string(19, '-').c_str(), std::string(9, '-').c_str());
+        bench::PrintRule({46, 19, 19, 9});
         for (const Row& row : rows) PrintRow(row);
-        if (pushBlit.count == 0 || boxBlit.count == 0) {
-            std::printf("FAILED: a BitBlt baseline did not run\n");
-            status = 1;
-        }
+        if (!bench::BaselinesRan({&pushBlit, &boxBlit}, "a BitBlt baseline did not run")) status = 1;
         if (!memoryDcList.empty()) {
             std::printf("FAILED: %zu surfaces left in memoryDcList\n", memoryDcList.size());
             status = 1;

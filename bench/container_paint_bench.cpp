@@ -25,6 +25,7 @@
 #include "app/layout.h"
 #include "base/handle.h"
 #include "base/text.h"
+#include "bench_support.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
@@ -39,34 +40,9 @@ using namespace pelorin::skin;
 
 namespace {
 
+using bench::Stats;
+
 constexpr double kGoalMs = 2.0;
-
-struct Stats {
-    double median = 0, worst = 0;
-    std::size_t count = 0;
-};
-
-Stats Time(int samples, const std::function<void()>& run) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    run();  // warm caches and fonts
-    std::vector<double> ms;
-    for (int i = 0; i < samples; ++i) {
-        LARGE_INTEGER a, b;
-        ::QueryPerformanceCounter(&a);
-        run();
-        ::GdiFlush();
-        ::QueryPerformanceCounter(&b);
-        ms.push_back(1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(frequency.QuadPart));
-    }
-    Stats s;
-    s.count = ms.size();
-    if (ms.empty()) return s;
-    std::sort(ms.begin(), ms.end());
-    s.median = ms[ms.size() / 2];
-    s.worst = ms.back();
-    return s;
-}
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) return 1;
@@ -168,10 +144,8 @@ Stats BlitBaseline(int samples, HWND target) {
     ::GetClientRect(target, &client);
     SurfacePtr surface = MemorySurface::Create(client.right, client.bottom);
     if (!surface) return {};
-    return Time(samples, [target, &surface] {
-        WindowDc dc(target);
-        ::BitBlt(dc.Get(), 0, 0, surface->Width(), surface->Height(), surface->Dc(), 0, 0, SRCCOPY);
-    });
+    return bench::TimeBlitOnto(samples, target, bench::DcOf::Client, surface->Dc(), surface->Width(),
+                               surface->Height());
 }
 
 std::string Narrow(const std::wstring& text) { return ToUtf8(text); }
@@ -225,20 +199,16 @@ int wmain(int argc, wchar_t** argv) {
                 const SIZE size = WindowSize(target);
                 SurfacePtr surface = MemorySurface::Create(size.cx, size.cy);
                 if (surface)
-                    baseline = Time(samples, [target, &surface] {
-                        HDC dc = ::GetWindowDC(target);
-                        ::BitBlt(dc, 0, 0, surface->Width(), surface->Height(), surface->Dc(), 0, 0, SRCCOPY);
-                        ::ReleaseDC(target, dc);
-                    });
+                    baseline = bench::TimeBlitOnto(samples, target, bench::DcOf::Window, surface->Dc(),
+                                                   surface->Width(), surface->Height());
             } else {
                 baseline = BlitBaseline(samples, target);
             }
-            if (baseline.count == 0) {
-                std::printf("FAILED: the BitBlt baseline of \"%s\" did not run\n", what.c_str());
+            if (!bench::BaselinesRan({&baseline}, ("the BitBlt baseline of \"" + what + "\" did not run").c_str())) {
                 baselinesRan = false;
                 return;
             }
-            rows.push_back({what, Time(samples, paint), baseline});
+            rows.push_back({what, bench::TimeFlushed(samples, paint), baseline});
         };
         char size[64];
         for (const ControlLayout& c : MainWindowLayout()) {
@@ -268,8 +238,7 @@ int wmain(int argc, wchar_t** argv) {
                     samples, kGoalMs);
         std::printf("| %-44s | %-17s | %-17s | %-7s | %-4s |\n", "milliseconds", "painter: med/max", "BitBlt: med/max",
                     "ratio", "goal");
-        std::printf("|%s|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(19, '-').c_str(),
-                    std::string(19, '-').c_str(), std::string(9, '-').c_str(), std::string(6, '-').c_str());
+        bench::PrintRule({46, 19, 19, 9, 6});
         for (const Row& row : rows) PrintRow(row);
         if (!baselinesRan) status = 1;
         if (!memoryDcList.empty()) {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "base/handle.h"
+#include "bench_support.h"
 #include "graphics/gx_bitmap.h"
 #include "graphics/gx_graphics.h"
 #include "skin/core/control_procs.h"
@@ -35,35 +36,11 @@ using namespace pelorin::skin;
 
 namespace {
 
+using bench::Stats;
+using bench::Time;
+
 constexpr int kFormWidth = 460;
 constexpr int kFormHeight = 260;
-
-struct Stats {
-    double median = 0, worst = 0;
-    std::size_t count = 0;
-};
-
-Stats Time(int samples, const std::function<void()>& run) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    run();  // warm caches and codecs
-    std::vector<double> ms;
-    for (int i = 0; i < samples; ++i) {
-        LARGE_INTEGER a, b;
-        ::QueryPerformanceCounter(&a);
-        run();
-        ::QueryPerformanceCounter(&b);
-        ms.push_back(1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(frequency.QuadPart));
-    }
-    std::sort(ms.begin(), ms.end());
-    Stats s;
-    s.count = ms.size();
-    if (!ms.empty()) {
-        s.median = ms[ms.size() / 2];
-        s.worst = ms.back();
-    }
-    return s;
-}
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) return 1;
@@ -152,12 +129,7 @@ struct Row {
 };
 
 void PrintRow(const Row& row) {
-    std::printf("| %-46s | %7.3f | %7.3f |", row.what.c_str(), row.painter.median, row.painter.worst);
-    if (row.baseline.count)
-        std::printf(" %7.3f | %7.3f | %6.1fx |\n", row.baseline.median, row.baseline.worst,
-                    row.painter.median / std::max(row.baseline.median, 1e-6));
-    else
-        std::printf(" %7s | %7s | %7s |\n", "-", "-", "");
+    bench::PrintRow(46, row.what, row.painter, row.baseline.count ? &row.baseline : nullptr);
 }
 
 SIZE SizeOf(HWND window) {
@@ -171,12 +143,8 @@ Stats BlitBaseline(int samples, HWND window, bool windowDc) {
     const SIZE size = SizeOf(window);
     SurfacePtr surface = MemorySurface::Create(size.cx, size.cy);
     if (!surface) return {};
-    return Time(samples, [&] {
-        HDC dc = windowDc ? ::GetWindowDC(window) : ::GetDC(window);
-        ::BitBlt(dc, 0, 0, size.cx, size.cy, surface->Dc(), 0, 0, SRCCOPY);
-        ::ReleaseDC(window, dc);
-        ::GdiFlush();
-    });
+    return bench::TimeBlitOnto(samples, window, windowDc ? bench::DcOf::Window : bench::DcOf::Client, surface->Dc(),
+                               size.cx, size.cy);
 }
 
 // Building and releasing the control's background surface.
@@ -282,17 +250,12 @@ int wmain(int argc, wchar_t** argv) {
                     samples);
         std::printf("| %-46s | %7s | %7s | %7s | %7s | %7s |\n", "painter", "median", "worst", "blit md", "blit wst",
                     "ratio");
-        std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(48, '-').c_str(), std::string(9, '-').c_str(),
-                    std::string(9, '-').c_str(), std::string(9, '-').c_str(), std::string(9, '-').c_str(),
-                    std::string(9, '-').c_str());
+        bench::PrintRule({48, 9, 9, 9, 9, 9});
         for (const Row& row : rows) {
             PrintRow(row);
             if (row.painter.count == 0) status = 1;
         }
-        if (!sliderBlit.count || !editBlit.count || !stripBlit.count) {
-            std::fprintf(stderr, "FAILED: a baseline did not run\n");
-            status = 1;
-        }
+        if (!bench::BaselinesRan({&sliderBlit, &editBlit, &stripBlit}, "a baseline did not run", stderr)) status = 1;
         ::DestroyWindow(form.window);
     }
     Gdiplus::GdiplusShutdown(token);

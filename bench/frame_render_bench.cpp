@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "base/handle.h"
+#include "bench_support.h"
 #include "graphics/gx_bitmap.h"
 #include "graphics/gx_graphics.h"
 #include "skin/core/skin_registry.h"
@@ -33,39 +34,12 @@ using namespace pelorin::skin;
 
 namespace {
 
+using bench::Stats;
+// Every call is timed together with the GDI work it queued.
+constexpr auto Time = &bench::TimeFlushed;
+
 constexpr int kWidth = 380;
 constexpr int kHeight = 537;
-
-struct Stats {
-    double median = 0, worst = 0;
-    std::size_t count = 0;
-};
-
-Stats Summarise(std::vector<double> samples) {
-    Stats s;
-    s.count = samples.size();
-    if (samples.empty()) return s;
-    std::sort(samples.begin(), samples.end());
-    s.median = samples[samples.size() / 2];
-    s.worst = samples.back();
-    return s;
-}
-
-Stats Time(int samples, const std::function<void()>& run) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    run();  // warm caches, fonts and codecs
-    std::vector<double> ms;
-    for (int i = 0; i < samples; ++i) {
-        LARGE_INTEGER a, b;
-        ::QueryPerformanceCounter(&a);
-        run();
-        ::GdiFlush();
-        ::QueryPerformanceCounter(&b);
-        ms.push_back(1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(frequency.QuadPart));
-    }
-    return Summarise(ms);
-}
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) return 1;
@@ -130,12 +104,7 @@ struct Row {
 };
 
 void PrintRow(const Row& row, const Stats& baseline) {
-    std::printf("| %-50s | %7.3f | %7.3f |", row.what, row.measured.median, row.measured.worst);
-    if (row.withBaseline)
-        std::printf(" %7.3f | %7.3f | %6.1fx |\n", baseline.median, baseline.worst,
-                    row.measured.median / std::max(baseline.median, 1e-6));
-    else
-        std::printf(" %7s | %7s | %7s |\n", "-", "-", "");
+    bench::PrintRow(50, row.what, row.measured, row.withBaseline ? &baseline : nullptr);
 }
 
 }  // namespace
@@ -151,22 +120,20 @@ int wmain(int argc, wchar_t** argv) {
         skinBackgroundColor = 0x00A08060;
         skinBackgroundPicture = LoadEmbeddedPicture(EmbeddedPicture::Background);
         skinPictureMode = 3;
-        BenchForm bench;
-        if (!bench.Create()) {
+        BenchForm benchForm;
+        if (!benchForm.Create()) {
             std::fprintf(stderr, "FAILED: cannot set up the skinned form (window or background picture missing)\n");
             Gdiplus::GdiplusShutdown(token);
             return 1;
         }
-        const std::int32_t form = bench.index;
-        ::UpdateWindow(bench.window);
+        const std::int32_t form = benchForm.index;
+        ::UpdateWindow(benchForm.window);
         RenderFrame(form, nullptr, true);
 
         // The baseline: a plain copy of a surface of the frame's size onto the window.
         SurfacePtr plain = MemorySurface::Create(kWidth, kHeight);
-        const Stats blit = Time(samples, [&] {
-            WindowDc dc(bench.window);
-            ::BitBlt(dc.Get(), 0, 0, kWidth, kHeight, plain->Dc(), 0, 0, SRCCOPY);
-        });
+        const Stats blit =
+            bench::TimeBlitOnto(samples, benchForm.window, bench::DcOf::Client, plain->Dc(), kWidth, kHeight);
 
         std::vector<Row> rows;
         rows.push_back({"RenderFrame, presented (region, present)",
@@ -257,25 +224,21 @@ int wmain(int argc, wchar_t** argv) {
         rows.push_back({"  part: region (SetWindowRgn + SetWindowPos)",
                         Time(samples,
                              [&] {
-                                 ::SetWindowRgn(bench.window, nullptr, FALSE);
-                                 ::SetWindowPos(bench.window, nullptr, 0, 0, 0, 0,
+                                 ::SetWindowRgn(benchForm.window, nullptr, FALSE);
+                                 ::SetWindowPos(benchForm.window, nullptr, 0, 0, 0, 0,
                                                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-                                 ::SetWindowRgn(bench.window, ::CreateRoundRectRgn(0, 0, kWidth + 1, kHeight + 1, 5, 5),
-                                                TRUE);
+                                 ::SetWindowRgn(benchForm.window,
+                                                ::CreateRoundRectRgn(0, 0, kWidth + 1, kHeight + 1, 5, 5), TRUE);
                              }),
                         false});
 
         std::printf("Pelorin frame render benchmark: %d samples each, same run, same 380 x 537 window\n", samples);
         std::printf("| %-50s | %-17s | %-17s | %-7s |\n", "milliseconds", "measured: med/max", "BitBlt: med/max",
                     "ratio");
-        std::printf("|%s|%s|%s|%s|\n", std::string(52, '-').c_str(), std::string(19, '-').c_str(),
-                    std::string(19, '-').c_str(), std::string(9, '-').c_str());
+        bench::PrintRule({52, 19, 19, 9});
         for (const Row& row : rows) PrintRow(row, blit);
-        if (blit.count == 0) {
-            std::printf("FAILED: the BitBlt baseline did not run\n");
-            status = 1;
-        }
-        ::DestroyWindow(bench.window);
+        if (!bench::BaselinesRan({&blit}, "the BitBlt baseline did not run")) status = 1;
+        ::DestroyWindow(benchForm.window);
         formRegistry.Remove(form);
     }
     Gdiplus::GdiplusShutdown(token);

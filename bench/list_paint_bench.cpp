@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "base/handle.h"
+#include "bench_support.h"
 #include "skin/core/apply_skin.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/drawing_helpers.h"
@@ -35,6 +36,10 @@ using namespace pelorin::skin;
 
 namespace {
 
+using bench::Stats;
+// Every call is timed together with the GDI work it queued.
+constexpr auto Time = &bench::TimeFlushed;
+
 // The main window's client size and the music list's place in it.
 constexpr int kFormWidth = 380;
 constexpr int kFormHeight = 537;
@@ -45,33 +50,6 @@ struct Column {
     int width;
 };
 constexpr Column kColumns[] = {{L"序", 50}, {L"歌曲名", 150}, {L"路径", 140}};
-
-struct Stats {
-    double median = 0, worst = 0;
-    std::size_t count = 0;
-};
-
-Stats Time(int samples, const std::function<void()>& run) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    run();  // warm caches and fonts
-    std::vector<double> ms;
-    for (int i = 0; i < samples; ++i) {
-        LARGE_INTEGER a, b;
-        ::QueryPerformanceCounter(&a);
-        run();
-        ::GdiFlush();
-        ::QueryPerformanceCounter(&b);
-        ms.push_back(1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(frequency.QuadPart));
-    }
-    Stats s;
-    s.count = ms.size();
-    if (ms.empty()) return s;
-    std::sort(ms.begin(), ms.end());
-    s.median = ms[ms.size() / 2];
-    s.worst = ms.back();
-    return s;
-}
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) return 1;
@@ -146,12 +124,7 @@ struct Row {
 };
 
 void PrintRow(const Row& row) {
-    std::printf("| %-48s | %7.3f | %7.3f |", row.what.c_str(), row.painter.median, row.painter.worst);
-    if (row.baseline.count)
-        std::printf(" %7.3f | %7.3f | %6.1fx |\n", row.baseline.median, row.baseline.worst,
-                    row.painter.median / std::max(row.baseline.median, 1e-6));
-    else
-        std::printf(" %7s | %7s | %7s |\n", "-", "-", "");
+    bench::PrintRow(48, row.what, row.painter, row.baseline.count ? &row.baseline : nullptr);
 }
 
 }  // namespace
@@ -190,13 +163,6 @@ int wmain(int argc, wchar_t** argv) {
         ::GetClientRect(header, &headerClient);
         const SIZE listSize = WindowSize(empty);
 
-        const auto blit = [](HWND target, bool windowDc, SurfacePtr& surface) {
-            return [target, windowDc, &surface] {
-                HDC dc = windowDc ? ::GetWindowDC(target) : ::GetDC(target);
-                ::BitBlt(dc, 0, 0, surface->Width(), surface->Height(), surface->Dc(), 0, 0, SRCCOPY);
-                ::ReleaseDC(target, dc);
-            };
-        };
         SurfacePtr headerSized = MemorySurface::Create(headerClient.right, headerClient.bottom);
         SurfacePtr listSized = MemorySurface::Create(listSize.cx, listSize.cy);
         if (!headerSized || !listSized) {
@@ -204,8 +170,10 @@ int wmain(int argc, wchar_t** argv) {
             Gdiplus::GdiplusShutdown(token);
             return 1;
         }
-        const Stats headerBlit = Time(samples, blit(header, false, headerSized));
-        const Stats listBlit = Time(samples, blit(empty, true, listSized));
+        const Stats headerBlit = bench::TimeBlitOnto(samples, header, bench::DcOf::Client, headerSized->Dc(),
+                                                     headerSized->Width(), headerSized->Height());
+        const Stats listBlit = bench::TimeBlitOnto(samples, empty, bench::DcOf::Window, listSized->Dc(),
+                                                   listSized->Width(), listSized->Height());
 
         char size[64];
         std::vector<Row> rows;
@@ -232,13 +200,9 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("Pelorin list paint benchmark: %d samples each, same run, same windows\n", samples);
         std::printf("| %-48s | %-17s | %-17s | %-7s |\n", "milliseconds", "painter: med/max", "BitBlt: med/max",
                     "ratio");
-        std::printf("|%s|%s|%s|%s|\n", std::string(50, '-').c_str(), std::string(19, '-').c_str(),
-                    std::string(19, '-').c_str(), std::string(9, '-').c_str());
+        bench::PrintRule({50, 19, 19, 9});
         for (const Row& row : rows) PrintRow(row);
-        if (headerBlit.count == 0 || listBlit.count == 0) {
-            std::printf("FAILED: a BitBlt baseline did not run\n");
-            status = 1;
-        }
+        if (!bench::BaselinesRan({&headerBlit, &listBlit}, "a BitBlt baseline did not run")) status = 1;
         if (!memoryDcList.empty()) {
             std::printf("FAILED: %zu surfaces left in memoryDcList\n", memoryDcList.size());
             status = 1;

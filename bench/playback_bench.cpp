@@ -22,6 +22,7 @@
 #include "app/audio/playback.h"
 #include "app/audio/playback_diagnostics.h"
 #include "base/text.h"
+#include "bench_support.h"
 
 namespace pelorin {
 namespace {
@@ -30,36 +31,10 @@ const wchar_t* const kPresets[] = {L"群众笑声.mp3",     L"敲锣声音.mp3",
                                    L"哈里路亚.mp3",     L"霸气.mp3",     L"卡通.mp3",   L"新闻联播.mp3",
                                    L"非诚勿扰亮灯.mp3", L"炸弹.mp3",     L"版权.mp3",   L"非诚勿扰灭灯.mp3"};
 
-double TicksToMs(LONGLONG ticks) {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    return static_cast<double>(ticks) * 1000.0 / frequency;
-}
-
-LONGLONG Now() {
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-
-struct Summary {
-    double median = 0, p95 = 0, worst = 0;
-    size_t count = 0;
-};
-
-Summary Summarise(std::vector<double> v) {
-    Summary s;
-    if (v.empty()) return s;
-    std::sort(v.begin(), v.end());
-    s.count = v.size();
-    s.median = v[v.size() / 2];
-    s.p95 = v[std::min(v.size() - 1, v.size() * 95 / 100)];
-    s.worst = v.back();
-    return s;
-}
+using bench::Now;
+using bench::Summarise;
+using bench::TicksToMs;
+using Summary = bench::Stats;
 
 std::wstring ProgramDirectory() {
     wchar_t path[MAX_PATH];

@@ -25,44 +25,17 @@
 #include "app/services/file_io.h"
 #include "app/skin_setup.h"
 #include "base/handle.h"
+#include "bench_support.h"
 #include "skin/core/button_fade.h"
 
 namespace pelorin {
 namespace {
 
-LONGLONG Now() {
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-
-double TicksToMs(LONGLONG ticks) {
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return static_cast<double>(ticks) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-void PumpFor(DWORD ms) {
-    const ULONGLONG end = ::GetTickCount64() + ms;
-    MSG msg;
-    do {
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(1);
-    } while (::GetTickCount64() < end);
-}
-
-template <typename Done>
-bool PumpUntil(Done done, DWORD timeoutMs) {
-    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
-    while (!done()) {
-        if (::GetTickCount64() > end) return false;
-        PumpFor(0);
-    }
-    return true;
-}
+using bench::Median;
+using bench::Now;
+using bench::PumpFor;
+using bench::PumpUntil;
+using bench::TicksToMs;
 
 constexpr ControlId kPresets[] = {kButton1, kButton2, kButton3, kButton4,  kButton5,  kButton6,
                                   kButton7, kButton8, kButton9, kButton10, kButton11, kButton12};
@@ -166,8 +139,8 @@ ChildRun RunChildProcess(const wchar_t* side, int rounds) {
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
     ::GetTempPathW(MAX_PATH, temp);
     const std::wstring result = std::wstring(temp) + L"skinned_window_bench_" + side + L".txt";
-    std::wstring cmd = L"\"" + std::wstring(self) + L"\" child " + side + L" " + std::to_wstring(rounds) + L" \"" +
-                       result + L"\"";
+    std::wstring cmd =
+        L"\"" + std::wstring(self) + L"\" child " + side + L" " + std::to_wstring(rounds) + L" \"" + result + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
@@ -198,11 +171,6 @@ ChildRun RunChildProcess(const wchar_t* side, int rounds) {
         while (words >> v) target.push_back(v);
     }
     return run;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 std::string Figure(const std::vector<double>& v, int rounds) {
@@ -242,7 +210,6 @@ int wmain(int argc, wchar_t** argv) {
                     skinned.hover.size(), skinned.blit.size(), skinned.click.size(), plain.click.size(), rounds);
         ok = false;
     }
-    if (ok)
-        std::printf("%-58s %10.2f\n", "click skinned / unskinned", Median(skinned.click) / Median(plain.click));
+    if (ok) std::printf("%-58s %10.2f\n", "click skinned / unskinned", Median(skinned.click) / Median(plain.click));
     return ok ? 0 : 1;
 }

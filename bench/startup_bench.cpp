@@ -24,29 +24,14 @@
 #include "app/skin_setup.h"
 #include "app/startup_marks.h"
 #include "base/handle.h"
+#include "bench_support.h"
 
 namespace {
 
 LARGE_INTEGER entryTime;
 
-double MillisecondsSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now, freq;
-    ::QueryPerformanceCounter(&now);
-    ::QueryPerformanceFrequency(&freq);
-    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
-void PumpFor(DWORD ms) {
-    const ULONGLONG end = ::GetTickCount64() + ms;
-    MSG msg;
-    while (::GetTickCount64() < end) {
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
-    }
-}
+using pelorin::bench::Median;
+using pelorin::bench::MillisecondsSince;
 
 size_t WorkingSetKb() {
     PROCESS_MEMORY_COUNTERS pmc{};
@@ -58,9 +43,13 @@ size_t WorkingSetKb() {
 // The phases of the program's start-up, each measured from process entry to
 // its end; the table shows each phase's own share.
 constexpr const char* kPhaseNames[] = {
-    "skin start-up (GDI+, classes, glyph strip)", "window and controls", "button frame pictures",
-    "data files (music list, slots)",             "ApplySkin and the configuration calls",
-    "ShowWindow",                                 "first render and paint of the frame",
+    "skin start-up (GDI+, classes, glyph strip)",
+    "window and controls",
+    "button frame pictures",
+    "data files (music list, slots)",
+    "ApplySkin and the configuration calls",
+    "ShowWindow",
+    "first render and paint of the frame",
     "first paint of the controls",
 };
 constexpr size_t kPhaseCount = sizeof kPhaseNames / sizeof kPhaseNames[0];
@@ -68,7 +57,7 @@ constexpr size_t kPhaseCount = sizeof kPhaseNames / sizeof kPhaseNames[0];
 // What a child measured, or why it could not.
 struct ChildResult {
     double ms = 0;
-    std::string failure;  // empty when the start-up worked
+    std::string failure;            // empty when the start-up worked
     std::vector<double> phaseEnds;  // ms from entry, the program only
 };
 
@@ -84,11 +73,11 @@ ChildResult StartProgram() {
     ::RedrawWindow(window->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     const double ms = MillisecondsSince(entryTime);
     std::vector<double> phaseEnds{skinStarted};
-    for (const LARGE_INTEGER& mark : pelorin::startupMarks) phaseEnds.push_back(MillisecondsSince(entryTime) -
-                                                                                 MillisecondsSince(mark));
+    for (const LARGE_INTEGER& mark : pelorin::startupMarks)
+        phaseEnds.push_back(MillisecondsSince(entryTime) - MillisecondsSince(mark));
     phaseEnds.push_back(ms);
     for (const auto& file : pelorin::PresetFiles(window->ProgramDirectory())) pelorin::PreloadMp3(file);
-    PumpFor(1000);  // let the presets decode: the working set "after start-up"
+    pelorin::bench::PumpFor(1000, 5);  // let the presets decode: the working set "after start-up"
     window.reset();
     return {ms, "", phaseEnds};
 }
@@ -122,7 +111,7 @@ ChildResult StartBareWindow() {
         pelorin::WindowDc dc(hwnd);
         shown = ::GetPixel(dc.Get(), 190, 135);
     }
-    PumpFor(1000);
+    pelorin::bench::PumpFor(1000, 5);
     ::DestroyWindow(hwnd);
     if (!barePainted) return {ms, "the bare window got no WM_PAINT", {}};
     if (shown != expected) {
@@ -190,11 +179,6 @@ bool RunOnce(const std::wstring& what, Sample& out) {
     return false;
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 // The runs of one side: its figures, or why some runs measured nothing.
 struct Side {
     explicit Side(const char* sideName) : name(sideName) {}
@@ -254,7 +238,8 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%-44s %12.2f %12s   (goal: under 3)\n", "Pelorin / bare window", Median(app.ms) / Median(bare.ms),
                     "1");
     if (app.Ran() && app.phases.size() == kPhaseCount) {
-        std::printf("Pelorin's start-up by phase (median ms; entry to the skin start-up includes loading the program)\n");
+        std::printf(
+            "Pelorin's start-up by phase (median ms; entry to the skin start-up includes loading the program)\n");
         for (size_t i = 0; i < kPhaseCount; ++i) std::printf("  %-50s %8.1f\n", kPhaseNames[i], Median(app.phases[i]));
     }
     for (const Side* side : {&app, &bare})

@@ -25,6 +25,7 @@
 #include "app/services/file_io.h"
 #include "app/services/ini_file.h"
 #include "base/text.h"
+#include "bench_support.h"
 
 namespace pelorin {
 namespace {
@@ -32,36 +33,11 @@ namespace {
 constexpr int kRounds = 40;
 constexpr const wchar_t* kPreset = L"卡通.mp3";
 
-double TicksToMs(LONGLONG ticks) {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    return static_cast<double>(ticks) * 1000.0 / frequency;
-}
-
-LONGLONG Now() {
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-
-struct Summary {
-    double median = 0, p95 = 0, worst = 0;
-    size_t count = 0;
-};
-
-Summary Summarise(std::vector<double> v) {
-    Summary s;
-    if (v.empty()) return s;
-    std::sort(v.begin(), v.end());
-    s.count = v.size();
-    s.median = v[v.size() / 2];
-    s.p95 = v[std::min(v.size() - 1, v.size() * 95 / 100)];
-    s.worst = v.back();
-    return s;
-}
+using bench::Now;
+using bench::PumpFor;
+using bench::Summarise;
+using bench::TicksToMs;
+using Summary = bench::Stats;
 
 std::wstring PresetFolder(int argc, wchar_t** argv) {
     if (argc > 1) return argv[1];
@@ -115,18 +91,6 @@ double ClickLatency(MainWindow& window, int slot) {
         if (s.playsStarted > started && !s.fromMemory) return TicksToMs(s.firstWriteTicks - before);
         if (::GetTickCount64() > deadline) return -1;
         ::Sleep(0);
-    }
-}
-
-void PumpFor(DWORD ms) {
-    const ULONGLONG end = ::GetTickCount64() + ms;
-    MSG msg;
-    while (::GetTickCount64() < end) {
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(1);
     }
 }
 
@@ -212,10 +176,7 @@ int Run(int argc, wchar_t** argv) {
                     baseline.median > 0 ? m.median / baseline.median : 0.0,
                     s.failures ? (" " + std::to_string(s.failures) + " clicks started nothing").c_str() : "");
     }
-    if (baseline.count == 0) {
-        std::printf("FAILED: the MP3 baseline measured nothing\n");
-        return 1;
-    }
+    if (!bench::BaselinesRan({&baseline}, "the MP3 baseline measured nothing")) return 1;
     for (const Slot& s : slots) {
         if (s.failures || s.ms.empty()) {
             std::printf("FAILED: %s did not start every time\n", s.what);
