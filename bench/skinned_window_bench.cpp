@@ -75,9 +75,16 @@ std::vector<double> MeasureHover(MainWindow& window, int rounds) {
     for (int i = 0; i < rounds; ++i) {
         watched = window.Control(kPresets[i % 12]);
         firstBlend = 0;
+        // The real cursor stands on the button, as when a user moves there:
+        // elsewhere the mouse-leave tracking would end the fade at once.
+        POINT at{12, 8};
+        ::ClientToScreen(watched, &at);
+        ::SetCursorPos(at.x, at.y);
+        PumpFor(50);  // the pointer reaches its place on the display first
         const LONGLONG enter = Now();
         ::SendMessageW(watched, WM_MOUSEMOVE, 0, MAKELPARAM(12, 8));
         if (PumpUntil([&] { return firstBlend != 0; }, 2000)) ms.push_back(TicksToMs(firstBlend - enter));
+        ::SetCursorPos(0, 0);
         ::SendMessageW(watched, WM_MOUSELEAVE, 0, 0);
         PumpUntil([] { return skin::fadeList.empty(); }, 2000);
     }
