@@ -98,7 +98,7 @@ int Run() {
     ::SendMessageW(button, WM_MOUSELEAVE, 0, 0);
     Pump(600);
 
-    const HWND box = window->Control(kCheckBox3);
+    const HWND box = window->Control(kCheckBox1);  // 开启静音, unchecked at start
     ::SendMessageW(box, BM_CLICK, 0, 0);
     Pump(400);
     Capture(window->Handle(), L"checked-box.png");
