@@ -62,9 +62,10 @@ std::wstring MakeDataFolder() {
     const std::wstring program = runtime::ProgramDirectory();
     for (const wchar_t* frame : {L"通常框.png", L"兰边框.png"})
         ::CopyFileW((program + L"\\tp\\" + frame).c_str(), (folder + L"\\tp\\" + frame).c_str(), FALSE);
-    const std::wstring songs[] = {L"D:\\音乐\\开场曲.mp3", L"D:\\音乐\\片尾曲.mp3", L"D:\\音乐\\掌声.wav"};
+    // The list file's lines: name, "----", path.
+    const wchar_t* songs[] = {L"开场曲", L"片尾曲", L"掌声"};
     std::wstring list;
-    for (const std::wstring& song : songs) list += song + L"\r\n";
+    for (const wchar_t* song : songs) list += std::wstring(song) + L"----D:\\音乐\\" + song + L".mp3\r\n";
     runtime::WriteFile(folder + L"\\config.txt", ToGbk(list));
     return folder;
 }
