@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Runs a Windows program of a build under Wine: scripts/wine-exec.sh <build> <program> [args...]
-# Each run gets its own audio capture file: whatever the program plays through
-# the default sound device is written there as raw PCM (tests read it back).
+# Each run gets its own audio capture files: whatever the program plays through
+# the default sound device, and through the second device "cable", is written
+# there as raw PCM (tests read it back).
 set -eu
 here=$(dirname "$0")
 source "$here/wine-env.sh" "$1"
 shift
 mkdir -p "$PELORIN_CAPTURE_DIR"
 PELORIN_AUDIO_CAPTURE=$(mktemp "$PELORIN_CAPTURE_DIR/run-XXXXXX.raw")
-export PELORIN_AUDIO_CAPTURE
+# The second output device, "cable" (a stand-in for a virtual audio cable).
+PELORIN_AUDIO_CAPTURE_CABLE=${PELORIN_AUDIO_CAPTURE%.raw}-cable.raw
+: > "$PELORIN_AUDIO_CAPTURE_CABLE"
+export PELORIN_AUDIO_CAPTURE PELORIN_AUDIO_CAPTURE_CABLE
 # Wine's background services, started by whichever program comes first,
 # inherit its output and keep it open long after it ended; a caller reading
 # that output through a pipe (ctest) would then wait forever. So the program

@@ -16,6 +16,14 @@ pcm.!default {
     file { @func getenv vars [ PELORIN_AUDIO_CAPTURE ] default "$PELORIN_CAPTURE_DIR/unnamed.raw" }
     format "raw"
 }
+# A second output, listed by Wine as "Out: cable": a stand-in for the
+# virtual audio cable a voice chat takes as its microphone.
+pcm.cable {
+    type file
+    slave.pcm "null"
+    file { @func getenv vars [ PELORIN_AUDIO_CAPTURE_CABLE ] default "$PELORIN_CAPTURE_DIR/unnamed-cable.raw" }
+    format "raw"
+}
 pcm.null { type null }
 ctl.!default { type hw card 0 }
 ALSA
@@ -32,4 +40,13 @@ if [ ! -f "$WINEPREFIX/.pelorin-ready" ]; then
     "$PELORIN_WINE" regedit.exe "Z:${reg//\//\\}" > "$sink_home/regedit.log" 2>&1
     wineserver -w
     touch "$WINEPREFIX/.pelorin-ready"
+fi
+
+# Wine's ALSA driver lists the ALSA devices named here besides the default one.
+if [ ! -f "$WINEPREFIX/.pelorin-cable" ]; then
+    reg="$sink_home/cable.reg"
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers\\winealsa.drv]\r\n"ALSAOutputDevices"=hex(7):63,61,62,6c,65,00,00\r\n' > "$reg"
+    "$PELORIN_WINE" regedit.exe "Z:${reg//\//\\}" > "$sink_home/regedit-cable.log" 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.pelorin-cable"
 fi

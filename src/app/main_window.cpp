@@ -4,11 +4,13 @@
 #include <commctrl.h>
 
 #include "app/app_globals.h"
+#include "app/audio/playback.h"
 #include "app/custom_slots.h"
 #include "app/music_list.h"
 #include "app/playback_controls.h"
 #include "app/preset_sounds.h"
 #include "app/resources/resource_ids.h"
+#include "app/settings_dialog.h"
 #include "app/skin_setup.h"
 #include "app/startup_marks.h"
 #include "app/subclass.h"
@@ -126,6 +128,7 @@ void MainWindow::OnMainWindowCreated() {
     LoadMusicList(*this);
     listFilePath = DataFile(L"config.txt");
     RestoreSlots(*this);
+    RestoreBroadcastSettings();
     cursor_.Reset(static_cast<HCURSOR>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramCursorId),
                                                     IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR)));
     NoteStartup(StartupMark::DataFilesRead);
@@ -191,6 +194,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
         case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lp));
         case WM_HSCROLL: OnHScroll(reinterpret_cast<HWND>(lp)); return 0;
+        case WM_HOTKEY: OnHotkey(static_cast<int>(wp)); return 0;
         case WM_SETCURSOR:
             if (OnSetCursor(reinterpret_cast<HWND>(wp), LOWORD(lp))) return TRUE;
             break;
@@ -206,6 +210,11 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void MainWindow::OnCommand(int id, int code) {
     if (code != BN_CLICKED) return;
+    // Esc, as the message loop's IsDialogMessage turns it into IDCANCEL.
+    if (id == IDCANCEL) {
+        RunHotkeyAction(HotkeyAction::Stop);
+        return;
+    }
     const auto control = static_cast<ControlId>(id);
     switch (control) {
         case kButton17: OnResumeClicked(*this); return;
@@ -244,7 +253,68 @@ bool MainWindow::OnSetCursor(HWND over, int hitTest) {
 }
 
 void MainWindow::OnDestroy() {
+    hotkeys_.UnregisterAll();
     if (options_.quitOnDestroy) ::PostQuitMessage(0);
+}
+
+void MainWindow::RestoreBroadcastSettings() {
+    broadcast_ = LoadBroadcastSettings(DataFile(kSlotFile));
+    SetOutputDevices(broadcast_.outputDevice, broadcast_.monitorDevice, broadcast_.monitorVolume);
+    // Keys held by other programs are left out for now and kept in the file.
+    hotkeys_.RegisterAll(hwnd_, broadcast_.hotkeys);
+}
+
+MainWindow::SettingsChange MainWindow::ConfirmBroadcastSettings(const BroadcastSettings& proposed) {
+    SettingsChange change;
+    BroadcastSettings kept = proposed;
+    for (HotkeyAction action : hotkeys_.RegisterAll(hwnd_, proposed.hotkeys)) {
+        const auto index = static_cast<size_t>(action);
+        if (proposed.hotkeys[index] == broadcast_.hotkeys[index]) continue;
+        // A new key another program holds is not kept: the action keeps its old one.
+        kept.hotkeys[index] = broadcast_.hotkeys[index];
+        change.taken.push_back(action);
+    }
+    if (!change.taken.empty()) hotkeys_.RegisterAll(hwnd_, kept.hotkeys);
+    change.saved = SaveBroadcastSettings(DataFile(kSlotFile), kept);
+    if (change.saved != runtime::IniWriteResult::Written) {
+        // Nothing of it takes effect: what is in force stays what is stored.
+        hotkeys_.RegisterAll(hwnd_, broadcast_.hotkeys);
+        change.taken.clear();
+        return change;
+    }
+    const bool routed = kept.outputDevice != broadcast_.outputDevice ||
+                        kept.monitorDevice != broadcast_.monitorDevice ||
+                        kept.monitorVolume != broadcast_.monitorVolume;
+    broadcast_ = std::move(kept);
+    if (routed) SetOutputDevices(broadcast_.outputDevice, broadcast_.monitorDevice, broadcast_.monitorVolume);
+    return change;
+}
+
+void MainWindow::OpenSettings() { ShowSettingsDialog(*this); }
+
+void MainWindow::OnHotkey(int id) {
+    if (const std::optional<HotkeyAction> action = GlobalHotkeys::ActionOfId(id)) RunHotkeyAction(*action);
+}
+
+void MainWindow::RunHotkeyAction(HotkeyAction action) {
+    // The presets in the order of their names "按钮1" ... "按钮12".
+    constexpr ControlId kPresetButtons[] = {kButton1, kButton2, kButton3, kButton4,  kButton5,  kButton6,
+                                            kButton7, kButton8, kButton9, kButton10, kButton11, kButton12};
+    const int index = static_cast<int>(action);
+    if (index <= static_cast<int>(HotkeyAction::Preset12)) {
+        OnPresetClicked(*this, kPresetButtons[index]);
+        return;
+    }
+    switch (action) {
+        case HotkeyAction::Slot1:
+        case HotkeyAction::Slot2:
+        case HotkeyAction::Slot3:
+        case HotkeyAction::Slot4: OnSlotClicked(*this, index - static_cast<int>(HotkeyAction::Slot1) + 1); return;
+        case HotkeyAction::Play: OnResumeClicked(*this); return;
+        case HotkeyAction::Pause: OnPauseClicked(*this); return;
+        case HotkeyAction::Stop: StopMp3(); return;
+        default: return;
+    }
 }
 
 LRESULT CALLBACK MainWindow::ForwardingGroupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

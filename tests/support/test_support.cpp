@@ -83,9 +83,11 @@ void WriteAll(const std::wstring& path, std::string_view bytes) {
 
 bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-std::wstring CapturePath() {
+namespace {
+
+std::wstring CaptureOf(const wchar_t* variable) {
     wchar_t unixPath[1024];
-    DWORD n = ::GetEnvironmentVariableW(L"PELORIN_AUDIO_CAPTURE", unixPath, 1024);
+    DWORD n = ::GetEnvironmentVariableW(variable, unixPath, 1024);
     if (n == 0 || n >= 1024) return {};
     // Wine maps the Unix root to drive Z:.
     std::wstring path = L"Z:" + std::wstring(unixPath, n);
@@ -94,21 +96,31 @@ std::wstring CapturePath() {
     return path;
 }
 
-std::vector<std::int16_t> ReadCapture() {
-    Bytes bytes = ReadAll(CapturePath());
+std::vector<std::int16_t> SamplesOf(const std::wstring& path) {
+    Bytes bytes = ReadAll(path);
     std::vector<std::int16_t> samples(bytes.size() / 2);
     for (size_t i = 0; i < samples.size(); ++i)
         samples[i] = static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
     return samples;
 }
 
-void ResetCapture() {
+void Truncate(const std::wstring& path) {
     // Truncate in place: the sound device may hold the file open for appending.
-    HANDLE h = ::CreateFileW(CapturePath().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                             OPEN_EXISTING, 0, nullptr);
+    HANDLE h = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                             0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return;
     ::SetEndOfFile(h);
     ::CloseHandle(h);
 }
+
+}  // namespace
+
+std::wstring CapturePath() { return CaptureOf(L"PELORIN_AUDIO_CAPTURE"); }
+std::vector<std::int16_t> ReadCapture() { return SamplesOf(CapturePath()); }
+void ResetCapture() { Truncate(CapturePath()); }
+
+std::wstring CableCapturePath() { return CaptureOf(L"PELORIN_AUDIO_CAPTURE_CABLE"); }
+std::vector<std::int16_t> ReadCableCapture() { return SamplesOf(CableCapturePath()); }
+void ResetCableCapture() { Truncate(CableCapturePath()); }
 
 }  // namespace pelorin::test

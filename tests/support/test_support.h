@@ -53,4 +53,11 @@ std::vector<std::int16_t> ReadCapture();
 // keeps writing at its own offset).
 void ResetCapture();
 
+// The same for the second output device the harness sets up, listed by the
+// platform as kCableDeviceName.
+inline constexpr const wchar_t* kCableDeviceName = L"Out: cable";
+std::wstring CableCapturePath();
+std::vector<std::int16_t> ReadCableCapture();
+void ResetCableCapture();
+
 }  // namespace pelorin::test

@@ -15,6 +15,12 @@ void PauseMp3() { PlaybackEngine::Instance().Pause(); }
 
 void ResumeMp3() { PlaybackEngine::Instance().Resume(); }
 
+void StopMp3() { PlaybackEngine::Instance().Stop(); }
+
+void SetOutputDevices(const std::wstring& output, const std::wstring& monitor, int monitorVolume) {
+    PlaybackEngine::Instance().Route(output, monitor, monitorVolume);
+}
+
 void PreloadMp3(const std::wstring& file) { PlaybackEngine::Instance().Preload(file); }
 
 void ShutdownPlayback() { PlaybackEngine::Instance().Shutdown(); }

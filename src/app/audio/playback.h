@@ -22,6 +22,18 @@ void PlayMp3(const std::wstring& file, std::optional<int> count = std::nullopt);
 void PauseMp3();
 void ResumeMp3();
 
+// Stops whatever plays, on every device; no effect when nothing plays.
+void StopMp3();
+
+// Where the sound goes from the next play on (the current one is stopped):
+// `output` is a device name as OutputDeviceNames lists it, or "默认" (or
+// empty) for the default device; `monitor` plays the same sound at the same
+// time on a second device, empty for none. A device not present falls back
+// to the default one; a monitor that would land on the output's own device
+// plays nothing. Volume and mute act on both; the monitor is scaled further
+// by `monitorVolume` (0..100).
+void SetOutputDevices(const std::wstring& output, const std::wstring& monitor, int monitorVolume);
+
 // Decodes `file` in the background and keeps it decoded, so that a later
 // PlayMp3 of the same path starts from memory. For short sounds played often;
 // files longer than a minute are not kept.

@@ -1,7 +1,9 @@
 #include "app/audio/playback_engine.h"
 
+#include <algorithm>
 #include <cstdlib>
 
+#include "app/audio/output_devices.h"
 #include "app/audio/sound_file.h"
 
 namespace pelorin {
@@ -82,6 +84,15 @@ void PlaybackEngine::Play(const std::wstring& path, int count, LONGLONG entryTic
 
 void PlaybackEngine::Pause() { Post(Command{CommandKind::Pause}); }
 void PlaybackEngine::Resume() { Post(Command{CommandKind::Resume}); }
+void PlaybackEngine::Stop() { Post(Command{CommandKind::Stop}); }
+
+void PlaybackEngine::Route(const std::wstring& output, const std::wstring& monitor, int monitorVolume) {
+    Command route{CommandKind::Route};
+    route.path = output;
+    route.monitor = monitor;
+    route.monitorVolume = std::clamp(monitorVolume, 0, 100);
+    Post(std::move(route));
+}
 
 void PlaybackEngine::SetVolume(std::uint16_t left, std::uint16_t right) {
     Command volume{CommandKind::Volume};
@@ -128,6 +139,11 @@ void PlaybackEngine::Shutdown() {
     volumeLeft_ = volumeRight_ = 0xFFFF;
     muted_ = false;
     warmFormat_.reset();
+    outputName_.clear();
+    monitorName_.clear();
+    monitorVolume_ = 100;
+    outputId_ = WAVE_MAPPER;
+    monitorId_.reset();
     std::lock_guard statsLock(statsMutex_);
     stats_ = PlaybackStats{};
 }
@@ -160,7 +176,7 @@ void PlaybackEngine::Run() {
         for (Command& command : batch) {
             if (command.kind == CommandKind::Exit) {
                 StopPlayback();
-                device_.reset();
+                CloseDevices();
                 return;
             }
             Handle(command);
@@ -176,15 +192,27 @@ void PlaybackEngine::Handle(Command& command) {
         case CommandKind::Play: StartPlayback(command); break;
         case CommandKind::Pause:
             if (current_ && !paused_) {
-                device_->Pause();
+                for (auto& device : devices_)
+                    if (device) device->Pause();
                 paused_ = true;
             }
             break;
         case CommandKind::Resume:
             if (current_ && paused_) {
-                device_->Resume();
+                for (auto& device : devices_)
+                    if (device) device->Resume();
                 paused_ = false;
             }
+            break;
+        case CommandKind::Stop: StopPlayback(); break;
+        case CommandKind::Route:
+            StopPlayback();
+            CloseDevices();
+            outputName_ = command.path;
+            monitorName_ = command.monitor;
+            monitorVolume_ = command.monitorVolume;
+            ResolveRoute();
+            if (warmFormat_) UseDevice(*warmFormat_);
             break;
         case CommandKind::Volume:
             volumeLeft_ = command.left;
@@ -227,22 +255,51 @@ void PlaybackEngine::StartPlayback(Command& command) {
 }
 
 void PlaybackEngine::StopPlayback() {
-    if (current_ && device_) device_->Stop();
+    if (current_)
+        for (auto& device : devices_)
+            if (device) device->Stop();
     current_.reset();
     paused_ = false;
 }
 
+void PlaybackEngine::CloseDevices() {
+    for (auto& device : devices_) device.reset();
+}
+
+void PlaybackEngine::ResolveRoute() {
+    // A name not present now (a cable uninstalled, a headset unplugged) is
+    // the default device; the name itself is kept for later.
+    auto resolve = [](const std::wstring& name) -> UINT {
+        if (name.empty() || name == kDefaultOutputName) return WAVE_MAPPER;
+        return FindOutputDevice(name).value_or(WAVE_MAPPER);
+    };
+    outputId_ = resolve(outputName_);
+    monitorId_.reset();
+    if (monitorName_.empty()) return;
+    const UINT monitor = resolve(monitorName_);
+    // The same sound twice on one device is no monitor, only an echo.
+    if (ActualOutputDevice(monitor) != ActualOutputDevice(outputId_)) monitorId_ = monitor;
+}
+
 bool PlaybackEngine::UseDevice(const PcmFormat& format) {
-    if (device_ && device_->Format() == format) return true;
-    device_.reset();
-    device_ = WaveDevice::Open(format, bufferDone_.Get());
-    if (!device_) return false;
+    for (auto& device : devices_)
+        if (device && !(device->Format() == format)) device.reset();
+    if (devices_[kOutput] && (devices_[kMonitor] || !monitorId_)) return true;
+    // Something is to be opened: the names may stand for other devices by now.
+    ResolveRoute();
+    if (!devices_[kOutput]) {
+        devices_[kOutput] = WaveDevice::Open(format, bufferDone_.Get(), outputId_);
+        if (!devices_[kOutput] && outputId_ != WAVE_MAPPER)
+            devices_[kOutput] = WaveDevice::Open(format, bufferDone_.Get(), WAVE_MAPPER);
+    }
+    if (monitorId_ && !devices_[kMonitor]) devices_[kMonitor] = WaveDevice::Open(format, bufferDone_.Get(), *monitorId_);
     ApplyVolume();
-    return true;
+    return AnyDevice();
 }
 
 void PlaybackEngine::ApplyVolume() {
-    if (device_) device_->SetVolume(muted_ ? 0 : volumeLeft_, muted_ ? 0 : volumeRight_);
+    for (auto& device : devices_)
+        if (device) device->SetVolume(muted_ ? 0 : volumeLeft_, muted_ ? 0 : volumeRight_);
 }
 
 size_t PlaybackEngine::Fill(std::int16_t* out, size_t frames) {
@@ -268,40 +325,79 @@ size_t PlaybackEngine::Fill(std::int16_t* out, size_t frames) {
     return filled;
 }
 
+bool PlaybackEngine::WriteToDevices(const std::array<int, kSinkCount>& buffers, size_t from, size_t frames) {
+    const std::int16_t* data = devices_[from]->BufferData(buffers[from]);
+    const size_t channels = devices_[from]->Format().BytesPerFrame() / 2;
+    const size_t samples = frames * channels;
+    const bool first = !current_->written;
+    const int silence = first ? LeadingSilence(data, frames, channels) : 0;
+    // Every buffer is ready before the first write, so the devices start together.
+    for (size_t d = 0; d < kSinkCount; ++d)
+        if (devices_[d] && d != from) std::copy_n(data, samples, devices_[d]->BufferData(buffers[d]));
+    if (devices_[kMonitor] && monitorVolume_ < 100) {
+        std::int16_t* monitor = devices_[kMonitor]->BufferData(buffers[kMonitor]);
+        for (size_t i = 0; i < samples; ++i) monitor[i] = static_cast<std::int16_t>(monitor[i] * monitorVolume_ / 100);
+    }
+    std::array<LONGLONG, kSinkCount> firstWrite{};
+    for (size_t d = 0; d < kSinkCount; ++d) {
+        if (!devices_[d]) continue;
+        const LONGLONG before = Ticks();
+        if (!devices_[d]->Write(buffers[d], frames)) {
+            // This device broke down (unplugged, say): its stream ends, the
+            // other plays on; the next play opens it anew.
+            devices_[d].reset();
+            continue;
+        }
+        if (!current_->sinkWritten[d]) firstWrite[d] = before;
+        current_->sinkWritten[d] = true;
+    }
+    if (!AnyDevice()) return false;
+    current_->written = true;
+    std::lock_guard lock(statsMutex_);
+    if (first) {
+        ++stats_.playsStarted;
+        stats_.playEntryTicks = current_->entryTicks;
+        stats_.firstWriteTicks = firstWrite[kOutput] ? firstWrite[kOutput] : firstWrite[kMonitor];
+        stats_.monitorFirstWriteTicks = firstWrite[kMonitor];
+        stats_.fromMemory = current_->source->InMemory();
+        stats_.firstBufferLeadingSilence = silence;
+    } else if (firstWrite[kMonitor] && !stats_.monitorFirstWriteTicks) {
+        stats_.monitorFirstWriteTicks = firstWrite[kMonitor];
+    }
+    return true;
+}
+
 void PlaybackEngine::Feed() {
-    if (!current_ || !device_) return;
+    if (!current_ || !AnyDevice()) return;
     while (!current_->sourceDone) {
-        const int index = device_->FreeBuffer();
-        if (index < 0) break;
-        std::int16_t* data = device_->BufferData(index);
-        const size_t frames = Fill(data, WaveDevice::kBufferFrames);
+        // Both devices take the same buffer, so both must have one free.
+        std::array<int, kSinkCount> buffers{-1, -1};
+        size_t from = kSinkCount;
+        bool allFree = true;
+        for (size_t d = 0; d < kSinkCount; ++d) {
+            if (!devices_[d]) continue;
+            buffers[d] = devices_[d]->FreeBuffer();
+            if (buffers[d] < 0) allFree = false;
+            if (from == kSinkCount) from = d;
+        }
+        if (!allFree) break;
+        const size_t frames = Fill(devices_[from]->BufferData(buffers[from]), WaveDevice::kBufferFrames);
         if (frames == 0) {
             current_->sourceDone = true;
             break;
         }
-        const bool first = !current_->written;
-        const int silence = first ? LeadingSilence(data, frames, device_->Format().BytesPerFrame() / 2) : 0;
-        const LONGLONG before = Ticks();
-        if (!device_->Write(index, frames)) {
-            // The device broke down: drop it; the next play opens a new one.
+        if (!WriteToDevices(buffers, from, frames)) {
             StopPlayback();
-            device_.reset();
             return;
         }
-        current_->written = true;
-        if (first) {
-            std::lock_guard lock(statsMutex_);
-            ++stats_.playsStarted;
-            stats_.playEntryTicks = current_->entryTicks;
-            stats_.firstWriteTicks = before;
-            stats_.fromMemory = current_->source->InMemory();
-            stats_.firstBufferLeadingSilence = silence;
-        }
     }
-    if (current_->sourceDone && device_->Drained()) {
+    bool drained = true;
+    for (auto& device : devices_)
+        if (device && !device->Drained()) drained = false;
+    if (current_->sourceDone && drained) {
         current_.reset();
         paused_ = false;
-        // Back to the presets' format, so the next click finds the device ready.
+        // Back to the presets' format, so the next click finds the devices ready.
         if (warmFormat_) UseDevice(*warmFormat_);
     }
 }
@@ -309,7 +405,10 @@ void PlaybackEngine::Feed() {
 void PlaybackEngine::PublishState() {
     std::lock_guard lock(statsMutex_);
     stats_.state = !current_ ? PlaybackState::Idle : paused_ ? PlaybackState::Paused : PlaybackState::Playing;
-    stats_.deviceFormat = device_ ? std::optional<PcmFormat>(device_->Format()) : std::nullopt;
+    const WaveDevice* any = devices_[kOutput] ? devices_[kOutput].get() : devices_[kMonitor].get();
+    stats_.deviceFormat = any ? std::optional<PcmFormat>(any->Format()) : std::nullopt;
+    stats_.outputDevice = devices_[kOutput] ? std::optional<UINT>(devices_[kOutput]->DeviceId()) : std::nullopt;
+    stats_.monitorDevice = devices_[kMonitor] ? std::optional<UINT>(devices_[kMonitor]->DeviceId()) : std::nullopt;
 }
 
 }  // namespace pelorin

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <deque>
@@ -28,6 +29,9 @@ public:
     void Play(const std::wstring& path, int count, LONGLONG entryTicks);
     void Pause();
     void Resume();
+    void Stop();
+    // Names as OutputDeviceNames lists them; see SetOutputDevices (playback.h).
+    void Route(const std::wstring& output, const std::wstring& monitor, int monitorVolume);
     void Preload(const std::wstring& path);
     void SetVolume(std::uint16_t left, std::uint16_t right);
     void SetMute(bool muted);
@@ -36,7 +40,7 @@ public:
     PlaybackStats Stats();
 
 private:
-    enum class CommandKind { Play, Pause, Resume, Volume, Mute, WarmUp, Exit };
+    enum class CommandKind { Play, Pause, Resume, Stop, Route, Volume, Mute, WarmUp, Exit };
     struct Command {
         explicit Command(CommandKind k) : kind(k) {}
         CommandKind kind;
@@ -47,13 +51,18 @@ private:
         std::uint16_t left = 0, right = 0;
         bool muted = false;
         PcmFormat format;
+        std::wstring monitor;  // Route: `path` is the output's name
+        int monitorVolume = 100;
     };
+    // The output (0) and the monitor (1): each plays the same buffers.
+    static constexpr size_t kOutput = 0, kMonitor = 1, kSinkCount = 2;
     struct Playback {
         std::unique_ptr<PcmSource> source;
         int passesLeft = 1;  // negative: endless
         bool soundThisPass = false;
         bool sourceDone = false;
         bool written = false;
+        std::array<bool, kSinkCount> sinkWritten{};
         LONGLONG entryTicks = 0;
     };
 
@@ -65,7 +74,15 @@ private:
     void StartPlayback(Command& command);
     void StopPlayback();
     bool UseDevice(const PcmFormat& format);
+    // The device identifiers the routing names stand for now.
+    void ResolveRoute();
+    void CloseDevices();
+    bool AnyDevice() const { return devices_[kOutput] || devices_[kMonitor]; }
     void ApplyVolume();
+    // Hands the `frames` frames just filled into the free buffer of device
+    // `from` to every device (`buffers`: each one's free buffer); false when
+    // no device is left.
+    bool WriteToDevices(const std::array<int, kSinkCount>& buffers, size_t from, size_t frames);
     // Keeps the device's buffers full; ends the playback once it has all been played.
     void Feed();
     size_t Fill(std::int16_t* out, size_t frames);
@@ -84,7 +101,11 @@ private:
     SoundCache cache_;
 
     // Owned by the player thread.
-    std::unique_ptr<WaveDevice> device_;
+    std::array<std::unique_ptr<WaveDevice>, kSinkCount> devices_;
+    std::wstring outputName_, monitorName_;
+    int monitorVolume_ = 100;
+    UINT outputId_ = WAVE_MAPPER;
+    std::optional<UINT> monitorId_;
     std::optional<Playback> current_;
     bool paused_ = false;
     std::uint16_t volumeLeft_ = 0xFFFF, volumeRight_ = 0xFFFF;

@@ -2,12 +2,13 @@
 
 namespace pelorin {
 
-std::unique_ptr<WaveDevice> WaveDevice::Open(const PcmFormat& format, HANDLE bufferDone) {
+std::unique_ptr<WaveDevice> WaveDevice::Open(const PcmFormat& format, HANDLE bufferDone, UINT deviceId) {
     std::unique_ptr<WaveDevice> device(new WaveDevice());
     device->format_ = format;
+    device->deviceId_ = deviceId;
     WAVEFORMATEX wfx = format.ToWaveFormat();
     HWAVEOUT handle = nullptr;
-    if (::waveOutOpen(&handle, WAVE_MAPPER, &wfx, reinterpret_cast<DWORD_PTR>(bufferDone), 0, CALLBACK_EVENT) !=
+    if (::waveOutOpen(&handle, deviceId, &wfx, reinterpret_cast<DWORD_PTR>(bufferDone), 0, CALLBACK_EVENT) !=
         MMSYSERR_NOERROR)
         return nullptr;
     device->handle_.Reset(handle);

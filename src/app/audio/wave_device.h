@@ -35,14 +35,16 @@ public:
     static constexpr size_t kBufferCount = 4;
     static constexpr size_t kBufferFrames = 4096;  // about 93 ms at 44.1 kHz
 
-    // Opens the default output for `format`; `bufferDone` is set whenever the
-    // device gives a buffer back. Nothing when there is no usable device.
-    static std::unique_ptr<WaveDevice> Open(const PcmFormat& format, HANDLE bufferDone);
+    // Opens the output `deviceId` (WAVE_MAPPER: the default one) for `format`;
+    // `bufferDone` is set whenever the device gives a buffer back. Nothing
+    // when there is no usable device.
+    static std::unique_ptr<WaveDevice> Open(const PcmFormat& format, HANDLE bufferDone, UINT deviceId = WAVE_MAPPER);
     ~WaveDevice();
     WaveDevice(const WaveDevice&) = delete;
     WaveDevice& operator=(const WaveDevice&) = delete;
 
     const PcmFormat& Format() const { return format_; }
+    UINT DeviceId() const { return deviceId_; }
 
     // Index of a buffer that is not queued at the device, or -1.
     int FreeBuffer();
@@ -75,6 +77,7 @@ private:
     static inline std::atomic<long> liveCount_{0};
 
     PcmFormat format_;
+    UINT deviceId_ = WAVE_MAPPER;
     UniqueWaveOut handle_;
     std::array<Buffer, kBufferCount> buffers_;
 };
