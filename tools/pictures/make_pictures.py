@@ -213,6 +213,21 @@ def caption_more():
     return light_glyph(26, 18, stroke([(8.5, 6.3), (13.0, 10.8), (17.5, 6.3)], 2.3))
 
 
+def caption_settings():
+    """A gear: a ring with eight square teeth round a hole."""
+    cx, cy = 13.0, 8.5
+    teeth = []
+    for i in range(8):
+        a = i * math.pi / 4
+        c, s = math.cos(a), math.sin(a)
+        # a tooth 2.4 wide reaching from radius 3.5 out to 6.3
+        half = 1.2
+        corners = [(3.5, -half), (6.3, -half), (6.3, half), (3.5, half)]
+        teeth.append(polygon([(cx + r * c - t * s, cy + r * s + t * c) for r, t in corners]))
+    gear = difference(union(circle(cx, cy, 4.9), *teeth), circle(cx, cy, 2.0))
+    return light_glyph(26, 18, gear)
+
+
 # ----------------------------------------------------------------- chevrons
 
 def chevron_points(direction, cx=7.0, cy=7.0, half_width=3.5, half_height=1.9):
@@ -390,6 +405,7 @@ def outputs():
         (pictures + "caption_restore.png", lambda: png_bytes(caption_restore())),
         (pictures + "caption_close.png", lambda: png_bytes(caption_close())),
         (pictures + "caption_more.png", lambda: png_bytes(caption_more())),
+        (pictures + "caption_settings.png", lambda: png_bytes(caption_settings())),
         (pictures + "scroll_up.png", lambda: png_bytes(scroll_chevron("up"))),
         (pictures + "scroll_down.png", lambda: png_bytes(scroll_chevron("down"))),
         (pictures + "scroll_left.png", lambda: png_bytes(scroll_chevron("left"))),

@@ -11,7 +11,7 @@ namespace {
 using enum EmbeddedPicture;
 using enum PictureFormat;
 
-constexpr std::array<EmbeddedPictureInfo, 17> kPictures{{
+constexpr std::array<EmbeddedPictureInfo, 18> kPictures{{
     {CheckGlyphStrip, L"check_glyphs.png", 131, 16, Png},
     {CaptionHelp, L"caption_help.png", 26, 18, Png},
     {CaptionMenu, L"caption_menu.png", 26, 18, Png},
@@ -29,6 +29,7 @@ constexpr std::array<EmbeddedPictureInfo, 17> kPictures{{
     {SliderChannelGrey, L"slider_channel_grey.png", 24, 4, Png},
     {SliderChannelBlue, L"slider_channel_blue.png", 24, 4, Png},
     {Background, L"background.jpg", 440, 440, Jpeg},
+    {CaptionSettings, L"caption_settings.png", 26, 18, Png},
 }};
 
 // The module these pictures were linked into (the program, or a DLL holding

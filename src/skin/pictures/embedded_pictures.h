@@ -29,6 +29,7 @@ enum class EmbeddedPicture {
     SliderChannelGrey = PELORIN_PICTURE_SLIDER_CHANNEL_GREY,  // empty part, markers in columns 7 and 11
     SliderChannelBlue = PELORIN_PICTURE_SLIDER_CHANNEL_BLUE,  // filled part, markers in columns 7 and 11
     Background = PELORIN_PICTURE_BACKGROUND,                  // JPEG 440 x 440
+    CaptionSettings = PELORIN_PICTURE_CAPTION_SETTINGS,       // gear of the "设置" button
 };
 
 enum class PictureFormat { Png, Jpeg };

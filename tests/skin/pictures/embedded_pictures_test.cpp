@@ -40,7 +40,7 @@ TEST(EmbeddedPictures, EveryPictureDecodesWithItsSizeAndFormat) {
             EXPECT_TRUE(Gdiplus::IsAlphaPixelFormat(image.GetPixelFormat()));
         }
     }
-    EXPECT_EQ(ids.size(), 17u);
+    EXPECT_EQ(ids.size(), 18u);
 }
 
 TEST(EmbeddedPictures, UnknownIdGivesNoBytes) {
@@ -136,7 +136,7 @@ TEST(EmbeddedPictures, GlyphsAreLightOnTransparency) {
     for (const EmbeddedPicture id :
          {EmbeddedPicture::CaptionHelp, EmbeddedPicture::CaptionMenu, EmbeddedPicture::CaptionMinimize,
           EmbeddedPicture::CaptionMaximize, EmbeddedPicture::CaptionRestore, EmbeddedPicture::CaptionClose,
-          EmbeddedPicture::CaptionMore, EmbeddedPicture::ComboChevron}) {
+          EmbeddedPicture::CaptionMore, EmbeddedPicture::CaptionSettings, EmbeddedPicture::ComboChevron}) {
         SCOPED_TRACE(static_cast<int>(id));
         const Pixels p = DecodePixels(LoadEmbeddedPicture(id));
         EXPECT_EQ(Alpha(p.At(0, 0)), 0);
