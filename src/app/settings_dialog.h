@@ -36,9 +36,8 @@ inline constexpr int kSettingsConfirmId = IDOK;
 inline constexpr int kSettingsCancelId = IDCANCEL;
 
 // The labels of the dialog, all drawn by the skin.
-inline constexpr int kSettingsLabelIds[] = {kSettingsOutputLabelId, kSettingsMonitorLabelId,
-                                            kSettingsVolumeLabelId, kSettingsVolumeValueId,
-                                            kSettingsHotkeyLabelId, kSettingsMessageId};
+inline constexpr int kSettingsLabelIds[] = {kSettingsOutputLabelId, kSettingsMonitorLabelId, kSettingsVolumeLabelId,
+                                            kSettingsVolumeValueId, kSettingsHotkeyLabelId,  kSettingsMessageId};
 
 // Texts the dialog shows.
 inline constexpr const wchar_t* kNoMonitorChoice = L"无";

@@ -5,6 +5,7 @@
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/name_dialog.h"
+#include "app/settings_dialog.h"
 #include "app/services/file_io.h"
 #include "skin/core/apply_skin.h"
 #include "skin/core/control_procs.h"
@@ -77,6 +78,17 @@ constexpr std::array kGroupBoxes = {kGroup1, kGroup2, kGroup3, kGroup4, kGroup5,
 
 skin::SliderPicture Embedded(EmbeddedPicture id) { return {LoadEmbeddedPicture(id), std::nullopt}; }
 
+void UseEmbeddedSliderPictures(HWND slider) {
+    skin::SetSliderPictures(slider, Embedded(EmbeddedPicture::SliderThumb), Embedded(EmbeddedPicture::SliderChannelGrey),
+                            Embedded(EmbeddedPicture::SliderChannelBlue));
+}
+
+// The rounded blue frame around a dialog's text control.
+void AttachBlueFrame(skin::FrameBox& box, HWND control) {
+    const NineSliceFrame noPicture;
+    box.Attach(control, kRoundedOutline, kHotTextColor, std::nullopt, std::nullopt, &noPicture);
+}
+
 }  // namespace
 
 void SkinHookS() { skin::SkinStartup(); }
@@ -98,18 +110,19 @@ void SkinHookB(MainWindow& window) {
 
     skin::AddCaptionButton(hwnd, LoadEmbeddedPicture(EmbeddedPicture::CaptionMore), L"更多功能",
                            [&window] { window.ToggleExpanded(); });
+    // Each new caption button goes leftmost: 设置 comes left of 更多功能.
+    skin::AddCaptionButton(hwnd, LoadEmbeddedPicture(EmbeddedPicture::CaptionSettings), kSettingsDialogTitle,
+                           [&window] { window.OpenSettings(); });
     for (ControlId group : kGroupBoxes) skin::AttachContainer(window.Control(group));
     for (ControlId control : kColouredControls)
         skin::SetControlTextColors(window.Control(control), kCaptionTextColor, kHotTextColor);
     skin::SkinLabel(window.Control(kLabel1), AboutLabelSettings());
-    skin::SetSliderPictures(window.Control(kSlider1), Embedded(EmbeddedPicture::SliderThumb),
-                            Embedded(EmbeddedPicture::SliderChannelGrey),
-                            Embedded(EmbeddedPicture::SliderChannelBlue));
+    UseEmbeddedSliderPictures(window.Control(kSlider1));
 }
 
 // The skin draws the dialog's title area and close button inside its client
 // area, as it does for the main window: the platform's caption and modal
-// frame go, so that the client area is the dialog's whole 314 x 119.
+// frame go, so that the client area is the whole dialog.
 static void MakeBorderless(HWND window) {
     const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
     const LONG_PTR exStyle = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
@@ -127,11 +140,24 @@ void SkinHookD(HWND nameDialog, const std::wstring& programDirectory) {
     skin::SetCloseAnimation(nameDialog, kCloseAnimation);
     skin::SkinLabel(::GetDlgItem(nameDialog, kNameDialogLabelId), AboutLabelSettings());
     const HWND edit = ::GetDlgItem(nameDialog, kNameDialogEditId);
-    {
-        const NineSliceFrame noPicture;
-        nameDialogEditFrame.Attach(edit, kRoundedOutline, kHotTextColor, std::nullopt, std::nullopt, &noPicture);
-    }
+    AttachBlueFrame(nameDialogEditFrame, edit);
     skin::SetEditTextColors(edit, kHotTextColor);
+}
+
+void SkinHookSettingsDialog(HWND dialog, const std::wstring& programDirectory) {
+    MakeBorderless(dialog);
+    LoadButtonFrame(dialogButtonFrame, programDirectory);
+    skin::ApplySkin(dialog, WindowSettings(dialogButtonFrame));
+    skin::SetCloseAnimation(dialog, kCloseAnimation);
+    for (int id : kSettingsLabelIds) skin::SkinLabel(::GetDlgItem(dialog, id), AboutLabelSettings());
+    UseEmbeddedSliderPictures(::GetDlgItem(dialog, kSettingsVolumeSliderId));
+    AttachBlueFrame(settingsHotkeyFrame, ::GetDlgItem(dialog, kSettingsHotkeyEditId));
+    // Tab reaches the hotkey control inside its frame, right after the list.
+    if (const HWND frame = settingsHotkeyFrame.Container()) {
+        ::SetWindowLongPtrW(frame, GWL_EXSTYLE, ::GetWindowLongPtrW(frame, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+        ::SetWindowPos(frame, ::GetDlgItem(dialog, kSettingsHotkeyListId), 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 void SkinHookShutdown() { skin::SkinShutdown(); }

@@ -68,8 +68,21 @@ const skin::CaptionButton* SkinnedWindowTest::CaptionButtonOfKind(std::int32_t k
     return nullptr;
 }
 
+const skin::CaptionButton* SkinnedWindowTest::CaptionButtonWithTip(const std::wstring& tooltip) const {
+    for (const skin::CaptionButton& b : Form().captionButtons)
+        if (b.kind == skin::kCaptionCustom && b.tooltip == tooltip) return &b;
+    return nullptr;
+}
+
 void SkinnedWindowTest::ClickCaptionButton(std::int32_t kind) {
-    const skin::CaptionButton* button = CaptionButtonOfKind(kind);
+    PressCaptionButton(CaptionButtonOfKind(kind));
+}
+
+void SkinnedWindowTest::ClickCaptionButton(const std::wstring& tooltip) {
+    PressCaptionButton(CaptionButtonWithTip(tooltip));
+}
+
+void SkinnedWindowTest::PressCaptionButton(const skin::CaptionButton* button) {
     ASSERT_TRUE(button);
     const LPARAM at = MAKELPARAM((button->rect.left + button->rect.right) / 2, (button->rect.top + button->rect.bottom) / 2);
     const HWND hwnd = window->Handle();
@@ -89,8 +102,9 @@ void SkinnedWindowTest::MouseClick(HWND control) {
     PumpMessages(10);
 }
 
-Pixels SkinnedWindowTest::Screen() const {
-    const HWND hwnd = window->Handle();
+Pixels SkinnedWindowTest::Screen() const { return ClientOnScreen(window->Handle()); }
+
+Pixels ClientOnScreen(HWND hwnd) {
     ::UpdateWindow(hwnd);
     RECT client{};
     ::GetClientRect(hwnd, &client);
@@ -154,7 +168,11 @@ bool SkinnedWindowTest::ShowsBackground(int x, int y) const {
 
 ::testing::AssertionResult SkinnedWindowTest::ShowsFrame(const Pixels& shown, const RECT& rect,
                                                          FrameState state) const {
-    const skin::FormRecord& form = Form();
+    return ShowsFrameOn(Form(), shown, rect, state);
+}
+
+::testing::AssertionResult ShowsFrameOn(const skin::FormRecord& form, const Pixels& shown, const RECT& rect,
+                                        FrameState state) {
     if (!form.frameBuffer) return ::testing::AssertionFailure() << "no rendered background";
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
     const Pixels normal = DrawnFrame(w, h, FrameState::Normal);

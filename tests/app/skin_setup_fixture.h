@@ -23,8 +23,12 @@ protected:
     void LoadSkinned(bool withFramePictures = true);
     skin::FormRecord& Form() const;
     const skin::CaptionButton* CaptionButtonOfKind(std::int32_t kind) const;
+    // An application's caption button by its tooltip ("更多功能", "设置").
+    const skin::CaptionButton* CaptionButtonWithTip(const std::wstring& tooltip) const;
     // Mouse move, press and release at the middle of the caption button.
     void ClickCaptionButton(std::int32_t kind);
+    void ClickCaptionButton(const std::wstring& tooltip);
+    void PressCaptionButton(const skin::CaptionButton* button);
     // The same on a control, as the mouse would send them.
     static void MouseClick(HWND control);
 
@@ -44,6 +48,13 @@ protected:
     // Where a check box draws its glyph (its left 16 columns, centred).
     RECT GlyphRect(ControlId checkBox) const;
 };
+
+// A window's client area as shown on screen.
+Pixels ClientOnScreen(HWND window);
+// ShowsFrame for any skinned form; `rect` in the form window's client
+// coordinates.
+::testing::AssertionResult ShowsFrameOn(const skin::FormRecord& form, const Pixels& shown, const RECT& rect,
+                                        FrameState state);
 
 bool IsWhitish(GxArgb c);
 int Luminance(GxArgb c);

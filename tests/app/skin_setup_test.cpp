@@ -68,12 +68,15 @@ TEST_F(SkinnedWindowTest, TheMainWindowIsSkinnedWithTheSettingsOfItsSetUp) {
     EXPECT_TRUE(form.labels[label].glowOn);
     EXPECT_EQ(form.labels[label].glowColor, 0x00FF8800u);
 
-    // The caption strip, left to right: 更多功能, minimise, close.
-    const skin::CaptionButton* more = CaptionButtonOfKind(skin::kCaptionCustom);
+    // The caption strip, left to right: 设置, 更多功能, minimise, close.
+    const skin::CaptionButton* settings = CaptionButtonWithTip(L"设置");
+    const skin::CaptionButton* more = CaptionButtonWithTip(L"更多功能");
     const skin::CaptionButton* minimize = CaptionButtonOfKind(skin::kCaptionMinimize);
     const skin::CaptionButton* close = CaptionButtonOfKind(skin::kCaptionClose);
-    ASSERT_TRUE(more && minimize && close);
-    EXPECT_EQ(more->tooltip, L"更多功能");
+    ASSERT_TRUE(settings && more && minimize && close);
+    EXPECT_EQ(settings->picture, LoadEmbeddedPicture(EmbeddedPicture::CaptionSettings));
+    EXPECT_EQ(more->picture, LoadEmbeddedPicture(EmbeddedPicture::CaptionMore));
+    EXPECT_LT(settings->rect.right, more->rect.left + 1);
     EXPECT_LT(more->rect.right, minimize->rect.left + 1);
     EXPECT_LT(minimize->rect.right, close->rect.left + 1);
     EXPECT_FALSE(CaptionButtonOfKind(skin::kCaptionMaximize)) << "a window that cannot be resized has no maximise";
@@ -149,7 +152,7 @@ TEST_F(SkinnedWindowTest, TheMoreButtonExpandsAndCollapsesAndTheExpandedPartIsPa
     RECT before{};
     ::GetWindowRect(window->Handle(), &before);
     ASSERT_EQ(before.bottom - before.top, kCollapsedHeight);
-    ClickCaptionButton(skin::kCaptionCustom);
+    ClickCaptionButton(L"更多功能");
     RECT expanded{};
     ::GetWindowRect(window->Handle(), &expanded);
     EXPECT_EQ(expanded.bottom - expanded.top, kExpandedHeight);
@@ -176,7 +179,7 @@ TEST_F(SkinnedWindowTest, TheMoreButtonExpandsAndCollapsesAndTheExpandedPartIsPa
     // The about line glows white.
     EXPECT_GT(CountWhitish(shown, ClientRectOf(window->Control(kLabel1))), 30) << "the about line is not drawn";
 
-    ClickCaptionButton(skin::kCaptionCustom);
+    ClickCaptionButton(L"更多功能");
     RECT collapsed{};
     ::GetWindowRect(window->Handle(), &collapsed);
     EXPECT_EQ(collapsed.bottom - collapsed.top, kCollapsedHeight);
@@ -188,7 +191,7 @@ TEST_F(SkinnedWindowTest, WithoutFramePicturesTheWindowIsSkinnedAndButtonsGetThe
     skin::FormRecord& form = Form();
     EXPECT_FALSE(form.hasButtonFrame);
     EXPECT_TRUE(form.frameBuffer) << "no rendered frame";
-    EXPECT_TRUE(CaptionButtonOfKind(skin::kCaptionCustom)) << "the 更多功能 button is missing";
+    EXPECT_TRUE(CaptionButtonWithTip(L"更多功能")) << "the 更多功能 button is missing";
     const Pixels shown = Screen();
     const Pixels background = StretchedBackground(shown.width, shown.height);
     for (ControlId id : kPresetButtons) {

@@ -69,7 +69,7 @@ protected:
     }
     void ExpandAndCollapse(int cycles) {
         for (int i = 0; i < 2 * cycles; ++i) {
-            ClickCaptionButton(skin::kCaptionCustom);
+            ClickCaptionButton(L"更多功能");
             ::UpdateWindow(window->Handle());
         }
     }
