@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and takes the screenshots of docs/ from the real, skinned
 # window, headless under Wine: collapsed, expanded, a hovered button, a
-# checked box and the button-name dialog.
+# checked box, the button-name dialog and the settings dialog.
 #   BUILD_DIR   build folder (default build/<arch>)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

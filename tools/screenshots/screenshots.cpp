@@ -1,6 +1,6 @@
 // Takes the screenshots of docs/: the program's real window, skinned, in the
 // states a user sees first (collapsed, expanded with a few songs, a hovered
-// button, a checked box) and the button-name dialog.
+// button, a checked box), the button-name dialog and the settings dialog.
 //
 //   pelorin-screenshots.exe <output folder>
 //
@@ -8,13 +8,16 @@
 // pictures and a short music list), so nothing beside the program changes.
 // Exit code 1 when a window did not come up or a picture was not saved.
 #include <windows.h>
+#include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/name_dialog.h"
+#include "app/settings_dialog.h"
 #include "app/services/file_io.h"
 #include "app/skin_setup.h"
 #include "screen_capture.h"
@@ -38,10 +41,7 @@ void Pump(DWORD ms) {
 std::wstring outputFolder;
 int failures = 0;
 
-void Capture(HWND window, const wchar_t* name) {
-    ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT r{};
-    ::GetWindowRect(window, &r);
+void CaptureRect(const RECT& r, const wchar_t* name) {
     ScreenCapture shot(r);
     const std::wstring path = outputFolder + L"\\" + name;
     if (!shot.HasContent() || !shot.SavePng(path)) {
@@ -50,6 +50,13 @@ void Capture(HWND window, const wchar_t* name) {
         return;
     }
     std::fwprintf(stdout, L"saved %ls (%dx%d)\n", path.c_str(), shot.Width(), shot.Height());
+}
+
+void Capture(HWND window, const wchar_t* name) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    CaptureRect(r, name);
 }
 
 // A data folder with the frame pictures and three songs in the list.
@@ -80,6 +87,35 @@ void CALLBACK OnNameDialogUp(HWND, UINT, UINT_PTR timer, DWORD) {
     Pump(300);
     Capture(nameDialog, L"name-dialog.png");
     ::PostMessageW(nameDialog, WM_CLOSE, 0, 0);
+}
+
+HWND settingsDialog = nullptr;
+
+// Gives a row a key through the dialog's own controls, as a user does.
+void AssignKey(HWND dialog, int row, WORD controlValue) {
+    const HWND list = SettingsDialogControl(dialog, kSettingsHotkeyListId);
+    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ::SendMessageW(SettingsDialogControl(dialog, kSettingsHotkeyEditId), HKM_SETHOTKEY, controlValue, 0);
+    ::SendMessageW(SettingsDialogControl(dialog, kSettingsAssignId), BM_CLICK, 0, 0);
+}
+
+// The settings dialog over the main window, with two keys set (and then
+// cancelled, so nothing is written).
+void CALLBACK OnSettingsDialogUp(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    settingsDialog = ::FindWindowW(kSettingsDialogClass, nullptr);
+    if (!settingsDialog) return;
+    AssignKey(settingsDialog, 0, MAKEWORD('1', HOTKEYF_CONTROL | HOTKEYF_ALT));
+    AssignKey(settingsDialog, 16, MAKEWORD('P', HOTKEYF_CONTROL | HOTKEYF_ALT));
+    Pump(400);
+    ::RedrawWindow(settingsDialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT dialog{}, main{};
+    ::GetWindowRect(settingsDialog, &dialog);
+    ::GetWindowRect(::GetWindow(settingsDialog, GW_OWNER), &main);
+    const RECT both{std::min(dialog.left, main.left), std::min(dialog.top, main.top), std::max(dialog.right, main.right),
+                    std::max(dialog.bottom, main.bottom)};
+    CaptureRect(both, L"settings.png");
+    ::PostMessageW(settingsDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
 int Run() {
@@ -116,6 +152,13 @@ int Run() {
     ShowButtonNameDialog(*window);
     if (!nameDialog) {
         std::fwprintf(stderr, L"the name dialog did not come up\n");
+        ++failures;
+    }
+
+    ::SetTimer(nullptr, 0, 700, &OnSettingsDialogUp);
+    window->OpenSettings();
+    if (!settingsDialog) {
+        std::fwprintf(stderr, L"the settings dialog did not come up\n");
         ++failures;
     }
     window.reset();
