@@ -8,6 +8,8 @@
 #include "app/broadcast/broadcast_settings.h"
 #include "app/services/ini_file.h"
 #include "app/settings_dialog.h"
+#include "base/handle.h"
+#include "graphics/gx_object.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin_setup_fixture.h"
@@ -443,6 +445,43 @@ TEST_F(SettingsDialogTest, KeysTakenElsewhereOrByAnotherRowAreRefusedAndRowsShow
     const std::string text(ini.begin(), ini.end());
     EXPECT_EQ(text.find("F9"), std::string::npos) << "the taken key was stored";
     EXPECT_EQ(text.find("F8"), std::string::npos) << "the key taken meanwhile was stored";
+}
+
+// ----------------------------------------------------------------- resources
+
+struct Counters {
+    long dcs = LiveHandleCount(HandleKind::Dc);
+    long gdiObjects = LiveHandleCount(HandleKind::GdiObject);
+    long gx = GxObject::LiveCount();
+    DWORD gdi = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    DWORD user = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
+    std::int32_t forms = skin::formRegistry.Size();
+};
+
+TEST_F(SettingsDialogTest, OpeningPaintingAndClosingTheDialogAgainLeavesEveryCounterWhereItStood) {
+    LoadSkinned();
+    const auto round = [this] {
+        return WithDialog([](HWND dialog) {
+            ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            AssignKey(dialog, 5, ControlKey(HOTKEYF_CONTROL, VK_F6));
+            ::SendMessageW(Item(dialog, kSettingsVolumeSliderId), WM_KEYDOWN, VK_PRIOR, 0);
+            PumpMessages(30);
+            CancelDialog(dialog);
+        });
+    };
+    ASSERT_EQ(round(), 1u);  // the first round fills the skin's caches
+    const Counters before;
+    size_t driven = 0;
+    for (int i = 0; i < 6; ++i) driven += round();
+    PumpMessages(50);
+    const Counters after;
+    EXPECT_EQ(driven, 6u);
+    EXPECT_EQ(after.dcs, before.dcs);
+    EXPECT_EQ(after.gdiObjects, before.gdiObjects);
+    EXPECT_EQ(after.gx, before.gx);
+    EXPECT_EQ(after.gdi, before.gdi);
+    EXPECT_EQ(after.user, before.user);
+    EXPECT_EQ(after.forms, before.forms) << "a settings dialog's form record outlived it";
 }
 
 }  // namespace
