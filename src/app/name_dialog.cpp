@@ -76,21 +76,6 @@ LRESULT CALLBACK NameDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return ::DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-void RegisterNameDialogClass() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    if (::GetClassInfoExW(instance, kNameDialogClass, &wc)) return;
-    wc = WNDCLASSEXW{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = &NameDialogProc;
-    wc.hInstance = instance;
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kNameDialogClass;
-    ::RegisterClassExW(&wc);
-}
-
 }  // namespace
 
 HWND NameDialogEdit(HWND dialog) {
@@ -100,7 +85,7 @@ HWND NameDialogEdit(HWND dialog) {
 }
 
 bool ShowButtonNameDialog(MainWindow& window) {
-    RegisterNameDialogClass();
+    runtime::RegisterDialogClass(kNameDialogClass, &NameDialogProc);
     NameDialogState state{&window};
     runtime::LoadWindowModal(window.Handle(), [&](HWND owner) {
         RECT r{};
