@@ -70,17 +70,6 @@ void SelectRow(HWND dialog, int row) {
                           LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-// Mouse move, press and release at the middle of a control.
-void ClickWithMouse(HWND control) {
-    RECT r{};
-    ::GetClientRect(control, &r);
-    const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
-    ::SendMessageW(control, WM_MOUSEMOVE, 0, at);
-    ::SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::SendMessageW(control, WM_LBUTTONUP, 0, at);
-    PumpMessages(10);
-}
-
 // Puts a key into the hotkey control and presses 设定 with the mouse.
 void AssignKey(HWND dialog, int row, WORD controlValue) {
     SelectRow(dialog, row);

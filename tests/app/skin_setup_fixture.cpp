@@ -92,7 +92,9 @@ void SkinnedWindowTest::PressCaptionButton(const skin::CaptionButton* button) {
     PumpMessages(50);
 }
 
-void SkinnedWindowTest::MouseClick(HWND control) {
+void SkinnedWindowTest::MouseClick(HWND control) { ClickWithMouse(control); }
+
+void ClickWithMouse(HWND control) {
     RECT r{};
     ::GetClientRect(control, &r);
     const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);

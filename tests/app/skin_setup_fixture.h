@@ -16,6 +16,10 @@ namespace pelorin::test {
 
 enum class FrameState { Normal, Hot };
 
+// Mouse move, press and release at the middle of a control, as the mouse
+// would send them.
+void ClickWithMouse(HWND control);
+
 class SkinnedWindowTest : public MainWindowTest {
 protected:
     // The window over the data folder, with the "tp" folder of frame
