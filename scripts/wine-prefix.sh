@@ -42,6 +42,16 @@ if [ ! -f "$WINEPREFIX/.pelorin-ready" ]; then
     touch "$WINEPREFIX/.pelorin-ready"
 fi
 
+# No window manager runs under Xvfb: a managed window makes Wine wait about
+# 2 s for one at every hide and destroy. Unmanaged windows close at once.
+if [ ! -f "$WINEPREFIX/.pelorin-unmanaged" ]; then
+    reg="$sink_home/unmanaged.reg"
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n' > "$reg"
+    "$PELORIN_WINE" regedit.exe "Z:${reg//\//\\}" > "$sink_home/regedit-unmanaged.log" 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.pelorin-unmanaged"
+fi
+
 # Wine's ALSA driver lists the ALSA devices named here besides the default one.
 if [ ! -f "$WINEPREFIX/.pelorin-cable" ]; then
     reg="$sink_home/cable.reg"
