@@ -1,0 +1,56 @@
+# Precompiled headers for every target of the tree (PELORIN_PCH, on by
+# default): one for the program's libraries and tools, one (with GoogleTest)
+# for the test programs. The first target of each group compiles it and the
+# others reuse it, so each build parses the platform headers twice in all.
+option(PELORIN_PCH "Precompile the platform, standard and GoogleTest headers" ON)
+
+function(pelorin_targets_below dir out)
+    get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+    get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+    foreach(subdir IN LISTS subdirs)
+        pelorin_targets_below(${subdir} more)
+        list(APPEND targets ${more})
+    endforeach()
+    set(${out} ${targets} PARENT_SCOPE)
+endfunction()
+
+function(pelorin_precompile_headers)
+    if(NOT PELORIN_PCH)
+        return()
+    endif()
+    pelorin_targets_below(${CMAKE_SOURCE_DIR} targets)
+    set(first_product "")
+    set(first_test "")
+    foreach(target IN LISTS targets)
+        get_target_property(type ${target} TYPE)
+        get_target_property(source_dir ${target} SOURCE_DIR)
+        get_target_property(sources ${target} SOURCES)
+        if(NOT type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|OBJECT_LIBRARY)$" OR NOT sources
+           OR NOT source_dir MATCHES "^${CMAKE_SOURCE_DIR}/(src|tests|bench|tools)")
+            continue()
+        endif()
+        list(FILTER sources INCLUDE REGEX "\\.cpp$")
+        if(NOT sources)
+            continue()
+        endif()
+        get_target_property(libraries ${target} LINK_LIBRARIES)
+        if(target STREQUAL "pelorin_test_support" OR "pelorin_test_support" IN_LIST libraries)
+            set(group test)
+            set(header ${CMAKE_SOURCE_DIR}/cmake/precompiled/tests.h)
+        else()
+            set(group product)
+            set(header ${CMAKE_SOURCE_DIR}/cmake/precompiled/platform.h)
+        endif()
+        if(first_${group} STREQUAL "")
+            target_precompile_headers(${target} PRIVATE ${header})
+            set(first_${group} ${target})
+        else()
+            target_precompile_headers(${target} REUSE_FROM ${first_${group}})
+        endif()
+        # GCC 12 loses the system-header status of the standard library when
+        # it comes from a precompiled header, and then reports its known
+        # -Warray-bounds false positives inside std::wstring (operator+, the
+        # constructors) in our files; -DPELORIN_PCH=OFF builds keep it.
+        target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-Winvalid-pch -Wno-array-bounds>)
+    endforeach()
+endfunction()
