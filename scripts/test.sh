@@ -6,6 +6,7 @@
 # Extra arguments go to ctest (for example -R Layout); with them, the check
 # that starts the program through scripts/run.sh is left out.
 set -euo pipefail
+started=$(date +%s)
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/deps.sh test
@@ -18,14 +19,14 @@ arch=$PELORIN_RUN_ARCH
 other=x86_64
 [ "$arch" = x86_64 ] && other=i686
 if [ "$arch" = i686 ]; then
-    echo "== The tests run the i686 build; the x86_64 build is compiled and linked only."
+    echo "== The tests run the i686 build; every file of the x86_64 build is compiled, its program linked."
 else
     if [ -e /usr/lib/wine/wine ]; then
         why="Wine's 32-bit loader cannot start on this machine"
     else
         why="32-bit Wine (wine32) is not installed"
     fi
-    echo "== $why: the tests run the x86_64 build; the i686 build is compiled and linked only."
+    echo "== $why: the tests run the x86_64 build; every file of the i686 build is compiled, its program linked."
 fi
 build=${BUILD_DIR:-build/$arch}
 mkdir -p "$build"
@@ -33,9 +34,10 @@ build=$(cd "$build" && pwd)
 
 scripts/build.sh "$build" "$arch"
 if [ "${PELORIN_SKIP_X64:-0}" != 1 ]; then
-    # The other architecture is compiled and linked, tests included, but not
-    # run: pointer-size mistakes (SetWindowLong for SetWindowLongPtr) surface.
-    scripts/build.sh "$root/build/$other" "$other"
+    # The other architecture's files are all compiled, tests included, and its
+    # program is linked, but nothing of it runs: pointer-size mistakes
+    # (SetWindowLong for SetWindowLongPtr) surface at compile time.
+    PELORIN_COMPILE_ONLY=1 scripts/build.sh "$root/build/$other" "$other" -DPELORIN_TESTS_BUILD_ONLY=ON
 fi
 
 if [ $# = 0 ]; then
@@ -43,13 +45,6 @@ if [ $# = 0 ]; then
     bash tests/scripts/run_check.sh "$build" || status=1
 fi
 
-source scripts/wine-env.sh "$build"
-wineserver -k 2>/dev/null || true
-rm -rf "$PELORIN_CAPTURE_DIR"
-echo "== Running the tests headless (Xvfb) under Wine"
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-    bash -c 'scripts/wine-prefix.sh "$1" && wineserver -p && shift && ctest --test-dir "$@"' _ "$build" "$build" \
-    --output-on-failure --timeout 300 "$@" || status=$?
-wineserver -k 2>/dev/null || true
+bash scripts/ctest-lanes.sh "$build" "$started" "$@" || status=$?
 [ $status = 0 ] || echo "== FAILED: see the FAIL lines above"
 exit $status

@@ -7,12 +7,33 @@
 # 32-bit loader, and with it every 32-bit Windows program, cannot run there;
 # the 64-bit loader and 64-bit builds still do. PELORIN_RUN_ARCH says which
 # of the program's builds can run on this machine.
+#
+# Tests run in parallel lanes (scripts/test.sh): ctest hands each test one
+# "display" resource: lane N runs on its own virtual display
+# (PELORIN_LANE_DISPLAY_N) and, for N > 0, in its own prefix and HOME, so
+# parallel programs never share a screen, a pointer, a focus or a wineserver.
 _build=$(mkdir -p "$1" && cd "$1" && pwd)
-export WINEPREFIX="$_build/wineprefix"
+_lane=${PELORIN_LANE:-}
+if [ -n "${CTEST_RESOURCE_GROUP_0_DISPLAY:-}" ]; then
+    _lane=${CTEST_RESOURCE_GROUP_0_DISPLAY#id:}
+    _lane=${_lane%%,*}
+fi
+_suffix=""
+if [ -n "$_lane" ]; then
+    [ "$_lane" = 0 ] || _suffix="-lane$_lane"
+    _display_var=PELORIN_LANE_DISPLAY_$_lane
+    if [ -n "${!_display_var:-}" ]; then
+        export DISPLAY=${!_display_var}
+        unset XAUTHORITY
+    fi
+    unset _display_var
+fi
+export PELORIN_LANE=${_lane:-0}
+export WINEPREFIX="$_build/wineprefix$_suffix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # PELORIN_REAL_AUDIO=1 keeps the real HOME so sound reaches the speakers.
-[ "${PELORIN_REAL_AUDIO:-0}" = 1 ] || export HOME="$_build/wine-home"
+[ "${PELORIN_REAL_AUDIO:-0}" = 1 ] || export HOME="$_build/wine-home$_suffix"
 export PELORIN_CAPTURE_DIR="$_build/audio-capture"
 if [ -z "${PELORIN_WINE:-}" ]; then
     if /usr/lib/wine/wine --version > /dev/null 2>&1; then
@@ -23,4 +44,4 @@ if [ -z "${PELORIN_WINE:-}" ]; then
     [ -x "$PELORIN_WINE" ] || PELORIN_WINE=wine
     export WINELOADER=$PELORIN_WINE
 fi
-unset _build
+unset _build _lane _suffix

@@ -4,7 +4,9 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh" "$1"
-sink_home="$(cd "$1" && pwd)/wine-home"
+lane_suffix=""
+[ "$PELORIN_LANE" = 0 ] || lane_suffix="-lane$PELORIN_LANE"
+sink_home="$(cd "$1" && pwd)/wine-home$lane_suffix"
 mkdir -p "$sink_home" "$PELORIN_CAPTURE_DIR"
 
 # ALSA's default device becomes a file sink; the file name comes from the
