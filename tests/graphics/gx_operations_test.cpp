@@ -49,7 +49,7 @@ struct Targets {
     GxStringFormat format;
     GxImage image;
     GxBitmap bitmap;
-    GxCustomLineCap cap;
+    GxCustomLineCap cap, capRead;
     GxImageAttributes attributes;
 };
 
@@ -277,13 +277,13 @@ TEST(GxOperations, Pen) {
         SetGet<&W::pen, &GxPen::SetLineJoin, &GxPen::GetLineJoin>("GdipSetPenLineJoin", LineJoinRound),
         {"GdipSetPenCustomStartCap",
          [](W& w) {
-             return MakeCap(w) && w.pen.SetCustomStartCap(w.out.cap) && w.pen.GetCustomStartCap(w.out.cap) &&
-                    !w.out.cap.IsEmpty();
+             return MakeCap(w) && w.pen.SetCustomStartCap(w.out.cap) && w.pen.GetCustomStartCap(w.out.capRead) &&
+                    !w.out.capRead.IsEmpty();
          }},
         {"GdipSetPenCustomEndCap",
          [](W& w) {
-             return MakeCap(w) && w.pen.SetCustomEndCap(w.out.cap) && w.pen.GetCustomEndCap(w.out.cap) &&
-                    !w.out.cap.IsEmpty();
+             return MakeCap(w) && w.pen.SetCustomEndCap(w.out.cap) && w.pen.GetCustomEndCap(w.out.capRead) &&
+                    !w.out.capRead.IsEmpty();
          }},
         SetGet<&W::pen, &GxPen::SetMiterLimit, &GxPen::GetMiterLimit>("GdipSetPenMiterLimit", 4),
         SetGet<&W::pen, &GxPen::SetMode, &GxPen::GetMode>("GdipSetPenMode", PenAlignmentInset),
