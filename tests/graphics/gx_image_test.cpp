@@ -260,19 +260,16 @@ TEST(GxImage, PaletteOfAnIndexedBitmap) {
 }
 
 TEST(GxBitmap, RotatedSizeMeasuresBetweenCornerPixelCentres) {
-    float width = 0, height = 0;
-    GxBitmap::RotatedSize(10, 10, 0, width, height);
-    EXPECT_NEAR(width, 9, 1e-4);
-    EXPECT_NEAR(height, 9, 1e-4);
-    GxBitmap::RotatedSize(10, 10, 90, width, height);
-    EXPECT_NEAR(width, 9, 1e-4);
-    EXPECT_NEAR(height, 9, 1e-4);
-    GxBitmap::RotatedSize(11, 5, 90, width, height);
-    EXPECT_NEAR(width, 4, 1e-4);
-    EXPECT_NEAR(height, 10, 1e-4);
-    GxBitmap::RotatedSize(11, 11, 45, width, height);
-    EXPECT_NEAR(width, 14.142f, 1e-3);
-    EXPECT_NEAR(height, 14.142f, 1e-3);
+    struct Case {
+        float width, height, angle, rotatedWidth, rotatedHeight;
+    };
+    for (const Case& c :
+         {Case{10, 10, 0, 9, 9}, {10, 10, 90, 9, 9}, {11, 5, 90, 4, 10}, {11, 11, 45, 14.1421f, 14.1421f}}) {
+        float width = 0, height = 0;
+        GxBitmap::RotatedSize(c.width, c.height, c.angle, width, height);
+        EXPECT_NEAR(width, c.rotatedWidth, 1e-4) << c.width << " x " << c.height << " by " << c.angle;
+        EXPECT_NEAR(height, c.rotatedHeight, 1e-4) << c.width << " x " << c.height << " by " << c.angle;
+    }
 }
 
 TEST(GxBitmap, RotateToNewTurnsThePicture) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 
 #include "graphics/gx_bitmap.h"
 #include "graphics/gx_object.h"
@@ -95,10 +96,32 @@ void ExpectPixelsEqual(const Pixels& actual, const Pixels& expected, const char*
             ASSERT_EQ(actual.At(x, y), expected.At(x, y)) << what << " at (" << x << ", " << y << ")";
 }
 
-void ExpectSize(const SliceRecord& slice, int width, int height, bool hasBytes, int index) {
-    EXPECT_EQ(slice.width, width) << "slice " << index;
-    EXPECT_EQ(slice.height, height) << "slice " << index;
-    EXPECT_EQ(!slice.png.empty(), hasBytes) << "slice " << index;
+// What one of the nine records of a cut must be: a size with bytes, {0, 0}
+// for a byteless record, or {} for a byteless record of any size.
+struct Shape {
+    int width = -1, height = -1;
+};
+
+void ExpectSlices(const SliceList& slices, const std::array<Shape, 9>& shapes) {
+    ASSERT_EQ(slices.size(), 9u);
+    for (int k = 0; k < 9; ++k) {
+        if (shapes[k].width >= 0) {
+            EXPECT_EQ(slices[k].width, shapes[k].width) << "slice " << k + 1;
+            EXPECT_EQ(slices[k].height, shapes[k].height) << "slice " << k + 1;
+        }
+        EXPECT_EQ(!slices[k].png.empty(), shapes[k].width > 0) << "slice " << k + 1;
+    }
+}
+
+// Every pixel of `drawn` is near the colour `expected` gives for it.
+void ExpectEveryPixel(const Pixels& drawn, const std::function<GxArgb(int x, int y)>& expected) {
+    for (int y = 0; y < drawn.height; ++y) {
+        for (int x = 0; x < drawn.width; ++x) {
+            const GxArgb colour = expected(x, y);
+            ASSERT_TRUE(Near(drawn.At(x, y), colour))
+                << "(" << x << ", " << y << ") is " << Hex(drawn.At(x, y)) << ", expected " << Hex(colour);
+        }
+    }
 }
 
 Pixels DrawFrame(const NineSliceFrame& frame, int surfaceWidth, int surfaceHeight) {
@@ -111,13 +134,7 @@ TEST(NineSliceCut, ChannelWithMarkerColumnsKeepsItsEndsAndTilesItsMiddle) {
     const Pixels channel = ChannelPicture();
     SliceList slices;
     ASSERT_EQ(NineSliceFrame::SliceInto(EncodePixels(channel), slices), (4 << 16) | 24);
-    ASSERT_EQ(slices.size(), 9u);
-    ExpectSize(slices[0], 6, 4, true, 1);
-    ExpectSize(slices[1], 0, 0, false, 2);
-    ExpectSize(slices[2], 12, 4, true, 3);
-    ExpectSize(slices[3], 0, 0, false, 4);
-    ExpectSize(slices[5], 3, 4, true, 6);
-    for (const int k : {4, 6, 7, 8}) EXPECT_TRUE(slices[k].png.empty()) << "slice " << k + 1;
+    ASSERT_NO_FATAL_FAILURE(ExpectSlices(slices, {{{6, 4}, {0, 0}, {12, 4}, {0, 0}, {}, {3, 4}, {}, {}, {}}}));
     ExpectPixelsEqual(DecodePixels(slices[0].png), channel.Columns(0, 6), "left end");
     ExpectPixelsEqual(DecodePixels(slices[2].png), channel.Columns(12, 12), "right end");
     ExpectPixelsEqual(DecodePixels(slices[5].png), channel.Columns(8, 3), "middle");
@@ -125,14 +142,9 @@ TEST(NineSliceCut, ChannelWithMarkerColumnsKeepsItsEndsAndTilesItsMiddle) {
     NineSliceFrame frame;
     ASSERT_TRUE(frame.Load(EncodePixels(channel)));
     frame.SetBounds(0, 0, 100, 4);
-    const Pixels drawn = DrawFrame(frame, 100, 4);
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 100; ++x) {
-            const int source = x < 6 ? x : (x >= 88 ? x - 88 + 12 : 8 + (x - 6) % 3);
-            ASSERT_TRUE(Near(drawn.At(x, y), channel.At(source, y)))
-                << "(" << x << ", " << y << ") is " << Hex(drawn.At(x, y)) << ", source column " << source;
-        }
-    }
+    ExpectEveryPixel(DrawFrame(frame, 100, 4), [&channel](int x, int y) {
+        return channel.At(x < 6 ? x : (x >= 88 ? x - 88 + 12 : 8 + (x - 6) % 3), y);  // its source column
+    });
 }
 
 TEST(NineSliceCut, ShippedSliderChannelsFollowTheChannelLayout) {
@@ -140,11 +152,7 @@ TEST(NineSliceCut, ShippedSliderChannelsFollowTheChannelLayout) {
         SCOPED_TRACE(static_cast<int>(id));
         SliceList slices;
         ASSERT_EQ(NineSliceFrame::SliceInto(LoadEmbeddedPicture(id), slices), 0x00040018);
-        ASSERT_EQ(slices.size(), 9u);
-        ExpectSize(slices[0], 6, 4, true, 1);
-        ExpectSize(slices[2], 12, 4, true, 3);
-        ExpectSize(slices[5], 3, 4, true, 6);
-        for (const int k : {1, 3, 4, 6, 7, 8}) EXPECT_TRUE(slices[k].png.empty()) << "slice " << k + 1;
+        ExpectSlices(slices, {{{6, 4}, {}, {12, 4}, {}, {}, {3, 4}, {}, {}, {}}});
     }
 }
 
@@ -154,23 +162,16 @@ TEST(NineSliceCut, PictureWithoutMarkersIsOneCornerDrawnOnceAtNaturalSize) {
         for (int x = 0; x < 5; ++x) picture.At(x, y) = 0xFF000000u | static_cast<GxArgb>(x * 50) << 8 | (y * 60);
     SliceList slices;
     ASSERT_EQ(NineSliceFrame::SliceInto(EncodePixels(picture), slices), (4 << 16) | 5);
-    ASSERT_EQ(slices.size(), 9u);
-    ExpectSize(slices[0], 5, 4, true, 1);
-    for (int k = 1; k < 4; ++k) ExpectSize(slices[k], 0, 0, false, k + 1);
-    for (int k = 4; k < 9; ++k) EXPECT_TRUE(slices[k].png.empty()) << "slice " << k + 1;
+    ASSERT_NO_FATAL_FAILURE(ExpectSlices(slices, {{{5, 4}, {0, 0}, {0, 0}, {0, 0}, {}, {}, {}, {}, {}}}));
     ExpectPixelsEqual(DecodePixels(slices[0].png), picture, "whole picture");
 
     NineSliceFrame frame;
     ASSERT_TRUE(frame.Load(EncodePixels(picture)));
     frame.SetBounds(2, 3, 14, 9);
-    const Pixels drawn = DrawFrame(frame, 20, 14);
-    for (int y = 0; y < 14; ++y) {
-        for (int x = 0; x < 20; ++x) {
-            const bool inPicture = x >= 2 && x < 7 && y >= 3 && y < 7;
-            const GxArgb expected = inPicture ? picture.At(x - 2, y - 3) : kBackground;
-            ASSERT_TRUE(Near(drawn.At(x, y), expected)) << "(" << x << ", " << y << ") is " << Hex(drawn.At(x, y));
-        }
-    }
+    ExpectEveryPixel(DrawFrame(frame, 20, 14), [&picture](int x, int y) {
+        const bool inPicture = x >= 2 && x < 7 && y >= 3 && y < 7;
+        return inPicture ? picture.At(x - 2, y - 3) : kBackground;
+    });
 }
 
 TEST(NineSliceCut, MarkersOnlyInRowOneGiveFullHeightCornersAndTopEdge) {
@@ -182,13 +183,7 @@ TEST(NineSliceCut, MarkersOnlyInRowOneGiveFullHeightCornersAndTopEdge) {
     picture.At(8, 1) = kMagenta;
     SliceList slices;
     ASSERT_EQ(NineSliceFrame::SliceInto(EncodePixels(picture), slices), (6 << 16) | 12);
-    ASSERT_EQ(slices.size(), 9u);
-    ExpectSize(slices[0], 2, 6, true, 1);
-    ExpectSize(slices[1], 0, 0, false, 2);
-    ExpectSize(slices[2], 3, 6, true, 3);
-    ExpectSize(slices[3], 0, 0, false, 4);
-    ExpectSize(slices[5], 4, 6, true, 6);
-    for (const int k : {4, 6, 7, 8}) EXPECT_TRUE(slices[k].png.empty()) << "slice " << k + 1;
+    ASSERT_NO_FATAL_FAILURE(ExpectSlices(slices, {{{2, 6}, {0, 0}, {3, 6}, {0, 0}, {}, {4, 6}, {}, {}, {}}}));
     ExpectPixelsEqual(DecodePixels(slices[0].png), picture.Columns(0, 2), "left corner");
     ExpectPixelsEqual(DecodePixels(slices[2].png), picture.Columns(9, 3), "right corner");
     ExpectPixelsEqual(DecodePixels(slices[5].png), picture.Columns(4, 4), "top edge");
@@ -207,9 +202,7 @@ TEST(NineSliceCut, UndecodablePictureGivesNineBytelessSlices) {
     for (const Bytes& bad : {Bytes{}, Bytes{'n', 'o', 't', ' ', 'a', ' ', 'p', 'n', 'g'}}) {
         SliceList slices{{1, 1, {1}}};
         EXPECT_EQ(NineSliceFrame::SliceInto(bad, slices), 0);
-        ASSERT_EQ(slices.size(), 9u);
-        for (int k = 0; k < 4; ++k) ExpectSize(slices[k], 0, 0, false, k + 1);
-        for (int k = 4; k < 9; ++k) EXPECT_TRUE(slices[k].png.empty()) << "slice " << k + 1;
+        ExpectSlices(slices, {{{0, 0}, {0, 0}, {0, 0}, {0, 0}, {}, {}, {}, {}, {}}});
     }
 }
 
@@ -326,19 +319,14 @@ TEST(NineSliceDraw, CornersSitInTheCornersAndEdgesAndCentreFillTheRest) {
     NineSliceFrame frame;
     ASSERT_TRUE(frame.Load(EncodePixels(MarkedFramePicture(3, 2))));
     for (const auto& [width, height] : {std::pair{20, 15}, std::pair{6, 6}, std::pair{37, 9}}) {
+        SCOPED_TRACE(::testing::Message() << width << " x " << height);
         frame.SetBounds(4, 3, width, height);
-        const Pixels drawn = DrawFrame(frame, width + 8, height + 6);
-        for (int y = 0; y < drawn.height; ++y) {
-            for (int x = 0; x < drawn.width; ++x) {
-                const int u = x - 4;
-                const int v = y - 3;
-                const bool inside = u >= 0 && v >= 0 && u < width && v < height;
-                const GxArgb expected = inside ? ExpectedFramePixel(u, v, width, height, 3) : kBackground;
-                ASSERT_TRUE(Near(drawn.At(x, y), expected))
-                    << width << " x " << height << ": (" << x << ", " << y << ") is " << Hex(drawn.At(x, y))
-                    << ", expected " << Hex(expected);
-            }
-        }
+        ExpectEveryPixel(DrawFrame(frame, width + 8, height + 6), [width, height](int x, int y) {
+            const int u = x - 4;
+            const int v = y - 3;
+            const bool inside = u >= 0 && v >= 0 && u < width && v < height;
+            return inside ? ExpectedFramePixel(u, v, width, height, 3) : kBackground;
+        });
     }
 }
 
@@ -346,21 +334,15 @@ TEST(NineSliceDraw, BoundsSmallerThanTwoCornersDrawOnlyTheOverlappingCorners) {
     NineSliceFrame frame;
     ASSERT_TRUE(frame.Load(EncodePixels(MarkedFramePicture(3, 2))));
     frame.SetBounds(2, 2, 5, 5);
-    const Pixels drawn = DrawFrame(frame, 9, 9);
-    for (int y = 0; y < 9; ++y) {
-        for (int x = 0; x < 9; ++x) {
-            const int u = x - 2;
-            const int v = y - 2;
-            GxArgb expected = kBackground;
-            if (u >= 0 && v >= 0 && u < 5 && v < 5) {
-                // Later corners cover earlier ones: top-left, bottom-left, top-right, bottom-right.
-                const bool right = u >= 2;
-                const bool bottom = v >= 2;
-                expected = kSliceColours[right ? (bottom ? 3 : 2) : (bottom ? 1 : 0)];
-            }
-            ASSERT_TRUE(Near(drawn.At(x, y), expected)) << "(" << x << ", " << y << ") is " << Hex(drawn.At(x, y));
-        }
-    }
+    ExpectEveryPixel(DrawFrame(frame, 9, 9), [](int x, int y) {
+        const int u = x - 2;
+        const int v = y - 2;
+        if (u < 0 || v < 0 || u >= 5 || v >= 5) return kBackground;
+        // Later corners cover earlier ones: top-left, bottom-left, top-right, bottom-right.
+        const bool right = u >= 2;
+        const bool bottom = v >= 2;
+        return kSliceColours[right ? (bottom ? 3 : 2) : (bottom ? 1 : 0)];
+    });
 }
 
 // The bottom edge starts right of the top-left corner but is as wide as the
@@ -378,12 +360,8 @@ TEST(NineSliceDraw, BottomEdgeStartsAfterTopLeftCornerAndSpansBetweenBottomCorne
     frame.SetBounds(0, 0, 20, 6);
     const Pixels drawn = Render(20, 6, kBackground, [&](GxGraphics& g) { frame.DrawSet(g, slices); });
     // x from 0 + 4, width 20 - 2 - 3 = 15: columns 4 ... 18 of rows 4 and 5.
-    for (int y = 0; y < 6; ++y) {
-        for (int x = 0; x < 20; ++x) {
-            const GxArgb expected = (y >= 4 && x >= 4 && x < 19) ? bottomEdge : kBackground;
-            ASSERT_TRUE(Near(drawn.At(x, y), expected)) << "(" << x << ", " << y << ") is " << Hex(drawn.At(x, y));
-        }
-    }
+    ExpectEveryPixel(drawn,
+                     [bottomEdge](int x, int y) { return (y >= 4 && x >= 4 && x < 19) ? bottomEdge : kBackground; });
 }
 
 TEST(NineSliceDraw, RepeatedDrawsLeaveNoGraphicsObjectsBehind) {
