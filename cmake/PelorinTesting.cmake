@@ -3,6 +3,7 @@
 enable_testing()
 # The architecture whose programs Wine cannot start here is built, not run.
 option(PELORIN_TESTS_BUILD_ONLY "Build the test programs without registering them with ctest" OFF)
+include(GoogleTest)
 
 set(PELORIN_GTEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest source tree")
 if(NOT EXISTS ${PELORIN_GTEST_SOURCE_DIR}/CMakeLists.txt)
@@ -13,6 +14,10 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(${PELORIN_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+# Test code is compiled with -O1 (the program's code keeps its own flags): it
+# builds a fifth faster, and what it measures is the program, not itself.
+set(PELORIN_TEST_COMPILE_OPTIONS $<$<COMPILE_LANGUAGE:CXX>:-O1>)
+target_compile_options(gtest PRIVATE ${PELORIN_TEST_COMPILE_OPTIONS})
 
 set(PELORIN_MANIFEST ${CMAKE_SOURCE_DIR}/src/app/resources/pelorin.manifest)
 configure_file(${CMAKE_SOURCE_DIR}/tests/support/test_manifest.rc.in ${CMAKE_BINARY_DIR}/test_manifest.rc)
@@ -21,19 +26,28 @@ configure_file(${CMAKE_SOURCE_DIR}/tests/support/test_manifest.rc.in ${CMAKE_BIN
 # reads them for its summary of cases and their times).
 set(PELORIN_TEST_REPORT_DIR ${CMAKE_BINARY_DIR}/test-reports)
 
-# pelorin_add_test(<exe> SOURCES <files...> [LIBS <targets...>] [OWN_PROCESS <filters...>])
+# pelorin_add_test(<exe> SOURCES <files...> [LIBS <targets...>] [OWN_PROCESS <filters...>]
+#                  [CASE_PROCESSES <filters...>] [COST <seconds>])
 #
 # A test program is one ctest entry: all its cases run in one Wine process
 # (starting Wine costs more than most cases), and GoogleTest's own per-case
 # report stays in the log. Each OWN_PROCESS filter (a GoogleTest filter such
 # as "SoakTest.*") becomes an entry of its own, run in a fresh process, and is
 # left out of the main entry: for cases that need a process to themselves.
+# CASE_PROCESSES filters go further: every case they match is an entry of its
+# own (listed when ctest starts), for cases that each need a fresh process,
+# such as those that read what the process played from the first byte of the
+# sound sink's capture file.
+# ctest starts the costliest entries first (a fresh clone has no timings of
+# its own yet): OWN_PROCESS entries (the long ones) before all, then by COST,
+# about the seconds the main entry takes.
 # Every entry needs one "display" resource: scripts/test.sh gives each
 # parallel lane its own virtual display and Wine prefix (scripts/wine-env.sh).
 function(pelorin_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;OWN_PROCESS" ${ARGN})
+    cmake_parse_arguments(ARG "" "COST" "SOURCES;LIBS;OWN_PROCESS;CASE_PROCESSES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES} ${CMAKE_BINARY_DIR}/test_manifest.rc)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} pelorin_test_support)
+    target_compile_options(${name} PRIVATE ${PELORIN_TEST_COMPILE_OPTIONS})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PELORIN_RUNTIME_DIR})
     if(PELORIN_TESTS_BUILD_ONLY)
         return()
@@ -42,18 +56,31 @@ function(pelorin_add_test name)
     foreach(filter IN LISTS ARG_OWN_PROCESS)
         string(REGEX REPLACE "[^A-Za-z0-9_]+" "_" suffix "${filter}")
         string(REGEX REPLACE "_+$" "" suffix "${suffix}")
-        pelorin_register_test_entry(${name}.${suffix} ${name} "${filter}")
+        pelorin_register_test_entry(${name}.${suffix} ${name} "${filter}" 1000)
         list(APPEND excluded "${filter}")
     endforeach()
+    if(ARG_CASE_PROCESSES)
+        list(JOIN ARG_CASE_PROCESSES ":" cases)
+        # Listing runs the program, so it happens inside the ctest run, under
+        # its virtual display, not at build time.
+        gtest_discover_tests(${name} TEST_FILTER "${cases}" TEST_PREFIX ${name}. DISCOVERY_MODE PRE_TEST
+                             DISCOVERY_TIMEOUT 120 XML_OUTPUT_DIR ${PELORIN_TEST_REPORT_DIR}
+                             WORKING_DIRECTORY ${PELORIN_RUNTIME_DIR}
+                             PROPERTIES TIMEOUT 300 RESOURCE_GROUPS display:1 COST 1)
+        list(APPEND excluded ${ARG_CASE_PROCESSES})
+    endif()
     set(filter "*")
     if(excluded)
         list(JOIN excluded ":" negative)
         set(filter "-${negative}")
     endif()
-    pelorin_register_test_entry(${name} ${name} "${filter}")
+    if(NOT ARG_COST)
+        set(ARG_COST 10)
+    endif()
+    pelorin_register_test_entry(${name} ${name} "${filter}" ${ARG_COST})
 endfunction()
 
-function(pelorin_register_test_entry entry program filter)
+function(pelorin_register_test_entry entry program filter cost)
     set(report ${PELORIN_TEST_REPORT_DIR}/${entry}.xml)
     if(CMAKE_CROSSCOMPILING)
         set(report Z:${report})  # the programs run under Wine: a Unix path is on drive Z:
@@ -61,5 +88,5 @@ function(pelorin_register_test_entry entry program filter)
     add_test(NAME ${entry}
              COMMAND ${program} --gtest_filter=${filter} --gtest_output=xml:${report}
              WORKING_DIRECTORY ${PELORIN_RUNTIME_DIR})
-    set_tests_properties(${entry} PROPERTIES TIMEOUT 900 RESOURCE_GROUPS display:1)
+    set_tests_properties(${entry} PROPERTIES TIMEOUT 900 RESOURCE_GROUPS display:1 COST ${cost})
 endfunction()
