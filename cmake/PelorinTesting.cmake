@@ -25,6 +25,12 @@ configure_file(${CMAKE_SOURCE_DIR}/tests/support/test_manifest.rc.in ${CMAKE_BIN
 # Where every test process writes GoogleTest's XML report (scripts/test.sh
 # reads them for its summary of cases and their times).
 set(PELORIN_TEST_REPORT_DIR ${CMAKE_BINARY_DIR}/test-reports)
+# The same folder as the test programs name it: under Wine a Unix path is on
+# drive Z:, and GoogleTest takes a path without a drive for a relative one.
+set(PELORIN_REPORT_PATH ${PELORIN_TEST_REPORT_DIR})
+if(CMAKE_CROSSCOMPILING)
+    set(PELORIN_REPORT_PATH Z:${PELORIN_TEST_REPORT_DIR})
+endif()
 
 # pelorin_add_test(<exe> SOURCES <files...> [LIBS <targets...>] [OWN_PROCESS <filters...>]
 #                  [CASE_PROCESSES <filters...>] [COST <seconds>])
@@ -64,7 +70,7 @@ function(pelorin_add_test name)
         # Listing runs the program, so it happens inside the ctest run, under
         # its virtual display, not at build time.
         gtest_discover_tests(${name} TEST_FILTER "${cases}" TEST_PREFIX ${name}. DISCOVERY_MODE PRE_TEST
-                             DISCOVERY_TIMEOUT 120 XML_OUTPUT_DIR ${PELORIN_TEST_REPORT_DIR}
+                             DISCOVERY_TIMEOUT 120 XML_OUTPUT_DIR ${PELORIN_REPORT_PATH}
                              WORKING_DIRECTORY ${PELORIN_RUNTIME_DIR}
                              PROPERTIES TIMEOUT 300 RESOURCE_GROUPS display:1 COST 1)
         list(APPEND excluded ${ARG_CASE_PROCESSES})
@@ -81,10 +87,7 @@ function(pelorin_add_test name)
 endfunction()
 
 function(pelorin_register_test_entry entry program filter cost)
-    set(report ${PELORIN_TEST_REPORT_DIR}/${entry}.xml)
-    if(CMAKE_CROSSCOMPILING)
-        set(report Z:${report})  # the programs run under Wine: a Unix path is on drive Z:
-    endif()
+    set(report ${PELORIN_REPORT_PATH}/${entry}.xml)
     add_test(NAME ${entry}
              COMMAND ${program} --gtest_filter=${filter} --gtest_output=xml:${report}
              WORKING_DIRECTORY ${PELORIN_RUNTIME_DIR})
