@@ -1,8 +1,9 @@
 #pragma once
 // What every benchmark needs: a high-resolution clock, summaries of timed
 // samples (median, p95, worst), message pumps, the plain BitBlt that serves
-// as the floor of any painter, and the "FAILED" line for a baseline that
-// measured nothing.
+// as the floor of any painter, the "FAILED" line for a baseline that
+// measured nothing, and the hand-made skinned form the painter benchmarks
+// draw on.
 
 #include <windows.h>
 
@@ -11,9 +12,16 @@
 #include <cstdio>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "base/handle.h"
+#include "skin/core/control_procs.h"
+#include "skin/core/form_record.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/window_props.h"
 
 namespace pelorin::bench {
 
@@ -185,5 +193,93 @@ inline void PrintRule(std::initializer_list<int> widths) {
     for (int width : widths) line += std::string(static_cast<std::size_t>(width), '-') + "|";
     std::printf("%s\n", line.c_str());
 }
+
+// --- The painters' form ----------------------------------------------------------
+
+// The bench forms' own procedure: push buttons the platform asks the form to
+// draw are painted by the skin; the background is the frame's, and a paint
+// only validates (the painters under measurement draw themselves).
+inline LRESULT CALLBACK BenchFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            skin::PaintPushButton(item->hwndItem, item->hDC, item->itemState, item->rcItem);
+            return TRUE;
+        }
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: {
+            PaintDc paint(window);
+            return 0;
+        }
+        default: return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+struct BenchFormOptions {
+    const wchar_t* title = L"bench";
+    int left = 50;
+    int top = 50;
+    int width = 0;
+    int height = 0;
+    DWORD style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
+    DWORD exStyle = 0;
+    // A rendered frame (and a composite copy) of a grey gradient; without
+    // one the bench renders the frame itself.
+    bool gradientFrame = true;
+};
+
+// A visible top-level window with a form record made by hand, as the attach
+// steps would leave it, so that a painter is measured without the skinned
+// form procedure around it. The bench fills in the record and registers its
+// controls with Register.
+struct SkinnedBenchForm {
+    HWND window = nullptr;
+    std::int32_t index = 0;
+
+    bool Create(const BenchFormOptions& options) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = BenchFormProc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"PelorinBenchForm";
+        ::RegisterClassExW(&wc);  // fails harmlessly when already registered
+        window = ::CreateWindowExW(options.exStyle, wc.lpszClassName, options.title, options.style, options.left,
+                                   options.top, options.width, options.height, nullptr, nullptr, wc.hInstance, nullptr);
+        if (!window) return false;
+        auto record = std::make_unique<skin::FormRecord>();
+        record->window = window;
+        if (options.gradientFrame) {
+            record->frameBuffer = skin::MemorySurface::Create(options.width, options.height);
+            record->frameCopy = skin::MemorySurface::Create(options.width, options.height);
+            if (!record->frameBuffer || !record->frameCopy) return false;
+            for (int y = 0; y < options.height; ++y)
+                for (int x = 0; x < options.width; ++x) {
+                    const std::uint32_t v = 40 + (x + 2 * y) % 160;
+                    record->frameBuffer->Pixels()[y * options.width + x] = 0xFF000000u | v << 16 | v << 8 | v;
+                }
+        }
+        index = skin::formRegistry.Append(std::move(record));
+        skin::SetPropValue(window, skin::prop::kListIndex, index);
+        return true;
+    }
+
+    skin::FormRecord& Record() const { return skin::formRegistry[index]; }
+
+    // A visible child of the form (or of `parent`).
+    HWND AddChild(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int x, int y, int w, int h,
+                  HWND parent = nullptr, int id = 0) const {
+        return ::CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+                                 parent ? parent : window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 ::GetModuleHandleW(nullptr), nullptr);
+    }
+
+    // The properties a taken control carries, then its skin procedure.
+    void Register(HWND control, std::int32_t list, WNDPROC procedure) const {
+        skin::SetPropValue(control, skin::prop::kFormIndex, index);
+        skin::SetPropValue(control, skin::prop::kListIndex, list);
+        skin::SetPropValue(control, skin::prop::kPreviousProc, ::GetWindowLongPtrW(control, GWLP_WNDPROC));
+        skin::Subclass(control, procedure);
+    }
+};
 
 }  // namespace pelorin::bench

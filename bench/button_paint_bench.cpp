@@ -62,67 +62,33 @@ Bytes ReadFile(const std::wstring& path) {
     return bytes;
 }
 
-LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DRAWITEM) {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        PaintPushButton(item->hwndItem, item->hDC, item->itemState, item->rcItem);
-        return TRUE;
-    }
-    if (message == WM_ERASEBKGND) return 1;
-    return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
-// A skinned form with a rendered frame of a grey gradient, as the attach
-// steps would leave it.
-struct BenchForm {
-    HWND window = nullptr;
-    std::int32_t index = 0;
-
+// A skinned form with a rendered frame of a grey gradient and the shipped
+// button frame, as the attach steps would leave it.
+struct BenchForm : bench::SkinnedBenchForm {
     bool Create() {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = FormProc;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"PelorinButtonBenchForm";
-        ::RegisterClassExW(&wc);
-        window = ::CreateWindowExW(0, wc.lpszClassName, L"bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50,
-                                   kFormWidth, kFormHeight, nullptr, nullptr, wc.hInstance, nullptr);
-        if (!window) return false;
-        auto record = std::make_unique<FormRecord>();
-        record->window = window;
-        record->frameBuffer = MemorySurface::Create(kFormWidth, kFormHeight);
-        record->frameCopy = MemorySurface::Create(kFormWidth, kFormHeight);
-        if (!record->frameBuffer || !record->frameCopy) return false;
-        for (int y = 0; y < kFormHeight; ++y)
-            for (int x = 0; x < kFormWidth; ++x) {
-                const std::uint32_t v = 40 + (x + 2 * y) % 160;
-                record->frameBuffer->Pixels()[y * kFormWidth + x] = 0xFF000000u | v << 16 | v << 8 | v;
-            }
+        bench::BenchFormOptions options;
+        options.width = kFormWidth;
+        options.height = kFormHeight;
+        if (!SkinnedBenchForm::Create(options)) return false;
         const Bytes normal = ReadFile(ProgramFolder() + L"\\tp\\通常框.png");
         const Bytes hot = ReadFile(ProgramFolder() + L"\\tp\\兰边框.png");
-        record->hasButtonFrame = !normal.empty() && record->buttonFrame.Load(normal, &hot, nullptr, nullptr, 3, 3);
-        if (!record->hasButtonFrame) return false;
-        index = formRegistry.Append(std::move(record));
-        SetPropValue(window, prop::kListIndex, index);
-        return true;
+        FormRecord& record = Record();
+        record.hasButtonFrame = !normal.empty() && record.buttonFrame.Load(normal, &hot, nullptr, nullptr, 3, 3);
+        return record.hasButtonFrame;
     }
 
     HWND Add(std::int32_t kind, DWORD style, int x, int y, int w, int h) {
-        HWND button = ::CreateWindowExW(0, L"BUTTON", kCaption, WS_CHILD | WS_VISIBLE | style, x, y, w, h, window,
-                                        nullptr, ::GetModuleHandleW(nullptr), nullptr);
-        FormRecord& form = formRegistry[index];
+        HWND button = AddChild(L"BUTTON", kCaption, style, 0, x, y, w, h);
+        FormRecord& form = Record();
         const std::int32_t list = form.buttons.Take();
         ButtonRecord& record = form.buttons[list];
         record.window = button;
         record.kind = kind;
         record.caption = kCaption;
         record.glowColor = 0x00FF8800;  // as the application sets every button
-        SetPropValue(button, prop::kFormIndex, index);
-        SetPropValue(button, prop::kListIndex, list);
         SetPropValue(button, prop::kTextColor, 0x00FFFFFF);
         SetPropValue(button, prop::kDisabledTextColor, 0x00606060);
-        SetPropValue(button, prop::kPreviousProc, ::GetWindowLongPtrW(button, GWLP_WNDPROC));
-        Subclass(button, ButtonProc);
+        Register(button, list, ButtonProc);
         return button;
     }
 };

@@ -44,42 +44,21 @@ using bench::Stats;
 
 constexpr double kGoalMs = 2.0;
 
-LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ERASEBKGND) return 1;
-    return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
 // A skinned form of the main window's size with a grey-gradient rendered
 // frame, and the layout's group boxes, music list and label on it.
-struct BenchForm {
-    HWND window = nullptr;
-    std::int32_t index = 0;
+struct BenchForm : bench::SkinnedBenchForm {
     UniqueFont font;
     std::map<int, HWND> controls;  // by ControlId
 
     bool Create() {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = FormProc;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"PelorinContainerBenchForm";
-        ::RegisterClassExW(&wc);
-        window = ::CreateWindowExW(0, wc.lpszClassName, L"bench", WS_POPUP | WS_VISIBLE, 40, 40, kMainWindowWidth,
-                                   kExpandedHeight, nullptr, nullptr, wc.hInstance, nullptr);
-        if (!window) return false;
-        auto record = std::make_unique<FormRecord>();
-        record->window = window;
-        record->isActive = true;
-        record->frameBuffer = MemorySurface::Create(kMainWindowWidth, kExpandedHeight);
-        record->frameCopy = MemorySurface::Create(kMainWindowWidth, kExpandedHeight);
-        if (!record->frameBuffer || !record->frameCopy) return false;
-        for (int y = 0; y < kExpandedHeight; ++y)
-            for (int x = 0; x < kMainWindowWidth; ++x) {
-                const std::uint32_t v = 40 + (x + 2 * y) % 160;
-                record->frameBuffer->Pixels()[y * kMainWindowWidth + x] = 0xFF000000u | v << 16 | v << 8 | v;
-            }
-        index = formRegistry.Append(std::move(record));
-        SetPropValue(window, prop::kListIndex, index);
+        bench::BenchFormOptions options;
+        options.left = 40;
+        options.top = 40;
+        options.width = kMainWindowWidth;
+        options.height = kExpandedHeight;
+        options.style = WS_POPUP | WS_VISIBLE;
+        if (!SkinnedBenchForm::Create(options)) return false;
+        Record().isActive = true;
         font.Reset(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"宋体"));
         return true;
@@ -105,10 +84,8 @@ struct BenchForm {
                 case ControlKind::Label: className = L"STATIC"; break;
                 default: continue;
             }
-            HWND control = ::CreateWindowExW(exStyle, className, caption.c_str(), WS_CHILD | WS_VISIBLE | style, c.left,
-                                             c.top, c.width, c.height, Parent(c.parent),
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                                             ::GetModuleHandleW(nullptr), nullptr);
+            HWND control = AddChild(className, caption.c_str(), style, exStyle, c.left, c.top, c.width, c.height,
+                                    Parent(c.parent), c.id);
             ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
             controls[c.id] = control;
         }

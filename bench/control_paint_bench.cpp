@@ -42,59 +42,21 @@ using bench::Time;
 constexpr int kFormWidth = 460;
 constexpr int kFormHeight = 260;
 
-LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ERASEBKGND) return 1;
-    return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
 // A skinned form with a rendered frame of a grey gradient, as the attach
 // steps would leave it, and its controls registered by hand.
-struct BenchForm {
-    HWND window = nullptr;
-    std::int32_t index = 0;
-
+struct BenchForm : bench::SkinnedBenchForm {
     bool Create() {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = FormProc;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"PelorinControlBenchForm";
-        ::RegisterClassExW(&wc);
-        window = ::CreateWindowExW(0, wc.lpszClassName, L"bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50,
-                                   kFormWidth, kFormHeight, nullptr, nullptr, wc.hInstance, nullptr);
-        if (!window) return false;
-        auto record = std::make_unique<FormRecord>();
-        record->window = window;
-        record->frameBuffer = MemorySurface::Create(kFormWidth, kFormHeight);
-        record->frameCopy = MemorySurface::Create(kFormWidth, kFormHeight);
-        if (!record->frameBuffer || !record->frameCopy) return false;
-        for (int y = 0; y < kFormHeight; ++y)
-            for (int x = 0; x < kFormWidth; ++x) {
-                const std::uint32_t v = 40 + (x + 2 * y) % 160;
-                record->frameBuffer->Pixels()[y * kFormWidth + x] = 0xFF000000u | v << 16 | v << 8 | v;
-            }
-        index = formRegistry.Append(std::move(record));
-        SetPropValue(window, prop::kListIndex, index);
-        return true;
-    }
-
-    HWND Child(const wchar_t* kind, DWORD style, DWORD exStyle, int x, int y, int w, int h) {
-        return ::CreateWindowExW(exStyle, kind, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, window, nullptr,
-                                 ::GetModuleHandleW(nullptr), nullptr);
-    }
-
-    void Register(HWND control, std::int32_t list, WNDPROC procedure) {
-        SetPropValue(control, prop::kFormIndex, index);
-        SetPropValue(control, prop::kListIndex, list);
-        SetPropValue(control, prop::kPreviousProc, ::GetWindowLongPtrW(control, GWLP_WNDPROC));
-        Subclass(control, procedure);
+        bench::BenchFormOptions options;
+        options.width = kFormWidth;
+        options.height = kFormHeight;
+        return SkinnedBenchForm::Create(options);
     }
 
     std::int32_t AddSlider(int y, bool pictures) {
-        HWND slider = Child(TRACKBAR_CLASSW, TBS_HORZ | TBS_NOTICKS, 0, 20, y, 344, 16);
+        HWND slider = AddChild(TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_NOTICKS, 0, 20, y, 344, 16);
         ::SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
         ::SendMessageW(slider, TBM_SETPOS, TRUE, 60);
-        FormRecord& form = formRegistry[index];
+        FormRecord& form = Record();
         const std::int32_t list = form.sliders.Take();
         form.sliders[list].window = slider;
         form.sliders[list].tickPlacement = 3;
@@ -107,11 +69,11 @@ struct BenchForm {
     }
 
     HWND AddEdit() {
-        HWND edit = Child(L"Edit", ES_MULTILINE | WS_VSCROLL, WS_EX_CLIENTEDGE, 20, 80, 240, 150);
+        HWND edit = AddChild(L"Edit", L"", ES_MULTILINE | WS_VSCROLL, WS_EX_CLIENTEDGE, 20, 80, 240, 150);
         std::wstring text;
         for (int i = 0; i < 60; ++i) text += L"line " + std::to_wstring(i) + L"\r\n";
         ::SetWindowTextW(edit, text.c_str());
-        FormRecord& form = formRegistry[index];
+        FormRecord& form = Record();
         const std::int32_t list = form.edits.Take();
         form.edits[list].window = edit;
         SetPropValue(edit, prop::kFormIndex, index);

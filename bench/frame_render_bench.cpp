@@ -41,15 +41,6 @@ constexpr auto Time = &bench::TimeFlushed;
 constexpr int kWidth = 380;
 constexpr int kHeight = 537;
 
-LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ERASEBKGND) return 1;
-    if (message == WM_PAINT) {
-        PaintDc paint(window);
-        return 0;
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
 CaptionButton MakeButton(std::int32_t kind, EmbeddedPicture picture) {
     CaptionButton button;
     button.kind = kind;
@@ -60,23 +51,17 @@ CaptionButton MakeButton(std::int32_t kind, EmbeddedPicture picture) {
 
 // The main window's frame as the skin is applied to it: title area 110 high,
 // the "更多功能" button, minimise and close, the caption text with its halo.
-struct BenchForm {
-    HWND window = nullptr;
-    std::int32_t index = 0;
-
+struct BenchForm : bench::SkinnedBenchForm {
     bool Create() {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = FormProc;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"PelorinFrameBenchForm";
-        ::RegisterClassExW(&wc);
-        window = ::CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"Pelorin MINI版", WS_POPUP | WS_VISIBLE, 50, 50,
-                                   kWidth, kHeight, nullptr, nullptr, wc.hInstance, nullptr);
-        if (!window) return false;
-        auto record = std::make_unique<FormRecord>();
-        FormRecord& form = *record;
-        form.window = window;
+        bench::BenchFormOptions options;
+        options.title = L"Pelorin MINI版";
+        options.width = kWidth;
+        options.height = kHeight;
+        options.style = WS_POPUP | WS_VISIBLE;
+        options.exStyle = WS_EX_TOOLWINDOW;
+        options.gradientFrame = false;  // rendered by the bench
+        if (!SkinnedBenchForm::Create(options)) return false;
+        FormRecord& form = Record();
         form.titleHeight = 110;
         form.resizable = false;
         form.hasOwnIcon = true;
@@ -91,8 +76,6 @@ struct BenchForm {
             const int left = form.captionStripLeft + 2 + static_cast<int>(i) * 27;
             b.rect = RECT{left, 1, left + (b.kind == kCaptionClose ? 40 : 26), 19};
         }
-        index = formRegistry.Append(std::move(record));
-        SetPropValue(window, prop::kListIndex, index);
         return !skinBackgroundPicture.empty();
     }
 };

@@ -51,50 +51,27 @@ struct Column {
 };
 constexpr Column kColumns[] = {{L"序", 50}, {L"歌曲名", 150}, {L"路径", 140}};
 
-LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ERASEBKGND) return 1;
-    return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
 // A skinned form of the main window's size with a grey-gradient rendered
 // frame, and two music lists: one empty, one with sixty songs.
-struct BenchForm {
-    HWND window = nullptr;
-    std::int32_t index = 0;
+struct BenchForm : bench::SkinnedBenchForm {
     UniqueFont font;
 
     bool Create() {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = FormProc;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"PelorinListBenchForm";
-        ::RegisterClassExW(&wc);
-        window = ::CreateWindowExW(0, wc.lpszClassName, L"bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40,
-                                   kFormWidth * 2, kFormHeight, nullptr, nullptr, wc.hInstance, nullptr);
-        if (!window) return false;
-        auto record = std::make_unique<FormRecord>();
-        record->window = window;
-        record->frameBuffer = MemorySurface::Create(kFormWidth * 2, kFormHeight);
-        record->frameCopy = MemorySurface::Create(kFormWidth * 2, kFormHeight);
-        if (!record->frameBuffer || !record->frameCopy) return false;
-        for (int y = 0; y < kFormHeight; ++y)
-            for (int x = 0; x < kFormWidth * 2; ++x) {
-                const std::uint32_t v = 40 + (x + 2 * y) % 160;
-                record->frameBuffer->Pixels()[y * kFormWidth * 2 + x] = 0xFF000000u | v << 16 | v << 8 | v;
-            }
-        index = formRegistry.Append(std::move(record));
-        SetPropValue(window, prop::kListIndex, index);
+        bench::BenchFormOptions options;
+        options.left = 40;
+        options.top = 40;
+        options.width = kFormWidth * 2;
+        options.height = kFormHeight;
+        if (!SkinnedBenchForm::Create(options)) return false;
         font.Reset(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"宋体"));
         return true;
     }
 
     HWND AddMusicList(int dx, int songs) {
-        HWND list = ::CreateWindowExW(
-            WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-            kMusicList.left + dx, kMusicList.top, kMusicList.right - kMusicList.left,
-            kMusicList.bottom - kMusicList.top, window, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        HWND list = AddChild(WC_LISTVIEWW, L"", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE,
+                             kMusicList.left + dx, kMusicList.top, kMusicList.right - kMusicList.left,
+                             kMusicList.bottom - kMusicList.top);
         ::SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
         ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
         for (int i = 0; i < 3; ++i) {

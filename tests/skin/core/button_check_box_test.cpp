@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "button_test_form.h"
+#include "skinned_test_form.h"
 #include "skin/core/check_box_animation.h"
 #include "skin/core/check_glyphs.h"
 #include "skin/core/control_procs.h"
@@ -17,11 +17,11 @@
 namespace pelorin {
 namespace {
 
-using test::ButtonTestForm;
 using test::Hex;
 using test::Near;
 using test::Over;
 using test::Pixels;
+using test::SkinnedTestForm;
 
 constexpr int kW = 120;
 constexpr int kH = 20;
@@ -30,10 +30,10 @@ constexpr int kCellTop = 2;  // (20 - 16) / 2
 Pixels Cell(std::int32_t cell) { return test::DecodePixels(skin::checkGlyphStrip.GetFramePng(cell)); }
 
 // The box's pixels as the strip says: cells drawn over the form background.
-Pixels Composed(HWND box, std::initializer_list<std::int32_t> cells) {
+Pixels Composed(const SkinnedTestForm& form, HWND box, std::initializer_list<std::int32_t> cells) {
     Pixels out(skin::kGlyphCellWidth, 16);
     for (int y = 0; y < out.height; ++y)
-        for (int x = 0; x < out.width; ++x) out.At(x, y) = ButtonTestForm::BackgroundOf(box, x, kCellTop + y);
+        for (int x = 0; x < out.width; ++x) out.At(x, y) = form.BackgroundBehind(box, x, kCellTop + y);
     for (std::int32_t cell : cells) {
         const Pixels glyph = Cell(cell);
         for (int y = 0; y < out.height; ++y)
@@ -96,10 +96,10 @@ protected:
     void SetUp() override {
         test::LoadCheckGlyphs();
         ASSERT_EQ(skin::checkGlyphStrip.GetFrameCount(), 6);
-        box = form.AddButton(skin::kCheckBox, BS_AUTOCHECKBOX, L"", 40, 30, kW, kH);
+        box = form.AddButton(BS_AUTOCHECKBOX, L"", 40, 30, kW, kH);
         ::UpdateWindow(form.Window());
         skin::checkFrameObserver = [this](HWND window, std::int32_t frame) {
-            shown.push_back({frame, Since(), ButtonTestForm::WindowPixels(window)});
+            shown.push_back({frame, Since(), test::ClientPixels(window)});
         };
     }
     void TearDown() override { skin::checkFrameObserver = nullptr; }
@@ -121,33 +121,32 @@ protected:
             EXPECT_GE(shown[i + 1].ms - shown[i].ms, pauses[i] - 1.0) << "pause " << i;
     }
 
-    ButtonTestForm form;
+    SkinnedTestForm form{test::KnownFrameForm(120, 100, 320, 200)};
     HWND box = nullptr;
     LARGE_INTEGER start{};
     std::vector<ShownFrame> shown;
 };
 
 TEST_F(CheckBoxTest, RestingLooksComeFromTheirCells) {
-    const Pixels unchecked = ButtonTestForm::WindowPixels(box);
-    EXPECT_EQ(Mismatches(unchecked, Composed(box, {skin::kGlyphTranslucentBox})), 0);
+    const Pixels unchecked = test::ClientPixels(box);
+    EXPECT_EQ(Mismatches(unchecked, Composed(form, box, {skin::kGlyphTranslucentBox})), 0);
     ::SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
-    EXPECT_EQ(Mismatches(ButtonTestForm::WindowPixels(box),
-                         Composed(box, {skin::kGlyphTranslucentBox, skin::kGlyphSmallCheck})),
-              0);
-    skin::RepaintButton(box, 0, true);
     EXPECT_EQ(
-        Mismatches(ButtonTestForm::WindowPixels(box), Composed(box, {skin::kGlyphWhiteBox, skin::kGlyphSmallCheck})),
+        Mismatches(test::ClientPixels(box), Composed(form, box, {skin::kGlyphTranslucentBox, skin::kGlyphSmallCheck})),
         0);
+    skin::RepaintButton(box, 0, true);
+    EXPECT_EQ(Mismatches(test::ClientPixels(box), Composed(form, box, {skin::kGlyphWhiteBox, skin::kGlyphSmallCheck})),
+              0);
     // Disabled: the grey-blue box, whatever paints it.
     ::EnableWindow(box, FALSE);
     ::InvalidateRect(box, nullptr, TRUE);
     ::UpdateWindow(box);
     EXPECT_EQ(
-        Mismatches(ButtonTestForm::WindowPixels(box), Composed(box, {skin::kGlyphDisabledBox, skin::kGlyphSmallCheck})),
-        0);
+        Mismatches(test::ClientPixels(box), Composed(form, box, {skin::kGlyphDisabledBox, skin::kGlyphSmallCheck})), 0);
     // The composite copy holds the same picture.
-    EXPECT_EQ(Mismatches(form.FrameCopyPixels(box), Composed(box, {skin::kGlyphDisabledBox, skin::kGlyphSmallCheck})),
-              0);
+    EXPECT_EQ(
+        Mismatches(form.FrameCopyPixels(box), Composed(form, box, {skin::kGlyphDisabledBox, skin::kGlyphSmallCheck})),
+        0);
 }
 
 TEST_F(CheckBoxTest, ClickingAnUncheckedBoxGrowsTheMarkInAndEndsChecked) {
@@ -158,7 +157,7 @@ TEST_F(CheckBoxTest, ClickingAnUncheckedBoxGrowsTheMarkInAndEndsChecked) {
     EXPECT_EQ(shown[2].frame, 1);
     EXPECT_EQ(shown[3].frame, 3);
     ExpectPauses({50, 45, 40});
-    const Pixels emptyBox = Composed(box, {skin::kGlyphTranslucentBox});
+    const Pixels emptyBox = Composed(form, box, {skin::kGlyphTranslucentBox});
     // Frame 4 at half size, centred on the cell.
     const Box half = ChangedArea(shown[0].window, emptyBox);
     const Box natural = OpaqueArea(skin::kGlyphSmallCheckVariant);
@@ -166,14 +165,17 @@ TEST_F(CheckBoxTest, ClickingAnUncheckedBoxGrowsTheMarkInAndEndsChecked) {
     EXPECT_NEAR(half.Width(), natural.Width() * 0.5, 2.0);
     EXPECT_NEAR(half.CentreX(), skin::kGlyphCellWidth / 2.0 - 0.5 + (natural.CentreX() - 10) * 0.5, 1.5);
     EXPECT_NEAR(half.CentreY(), kH / 2.0 - 0.5 + (natural.CentreY() - kH / 2.0 + 0.5) * 0.5, 1.5);
-    EXPECT_EQ(Mismatches(shown[1].window, Composed(box, {skin::kGlyphTranslucentBox, skin::kGlyphSmallCheck})), 0);
-    EXPECT_EQ(Mismatches(shown[2].window, Composed(box, {skin::kGlyphTranslucentBox, skin::kGlyphLargeCheck})), 0);
-    EXPECT_EQ(Mismatches(shown[3].window, Composed(box, {skin::kGlyphTranslucentBox, skin::kGlyphSmallCheck})), 0);
+    EXPECT_EQ(Mismatches(shown[1].window, Composed(form, box, {skin::kGlyphTranslucentBox, skin::kGlyphSmallCheck})),
+              0);
+    EXPECT_EQ(Mismatches(shown[2].window, Composed(form, box, {skin::kGlyphTranslucentBox, skin::kGlyphLargeCheck})),
+              0);
+    EXPECT_EQ(Mismatches(shown[3].window, Composed(form, box, {skin::kGlyphTranslucentBox, skin::kGlyphSmallCheck})),
+              0);
     // The state changes on button-up, and the box shows it.
     EXPECT_EQ(::SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(Mismatches(ButtonTestForm::WindowPixels(box),
-                         Composed(box, {skin::kGlyphTranslucentBox, skin::kGlyphSmallCheck})),
-              0);
+    EXPECT_EQ(
+        Mismatches(test::ClientPixels(box), Composed(form, box, {skin::kGlyphTranslucentBox, skin::kGlyphSmallCheck})),
+        0);
     EXPECT_EQ(form.Clicks(box), 1);
 }
 
@@ -186,15 +188,17 @@ TEST_F(CheckBoxTest, ClickingACheckedBoxShrinksTheMarkAwayAndEndsUnchecked) {
     EXPECT_EQ(shown[2].frame, 4);
     EXPECT_EQ(shown[3].frame, 0);
     ExpectPauses({50, 45, 30});
-    const Pixels emptyBox = Composed(box, {skin::kGlyphTranslucentBox});
-    EXPECT_EQ(Mismatches(shown[0].window, Composed(box, {skin::kGlyphTranslucentBox, skin::kGlyphLargeCheck})), 0);
-    EXPECT_EQ(Mismatches(shown[1].window, Composed(box, {skin::kGlyphTranslucentBox, skin::kGlyphSmallCheck})), 0);
+    const Pixels emptyBox = Composed(form, box, {skin::kGlyphTranslucentBox});
+    EXPECT_EQ(Mismatches(shown[0].window, Composed(form, box, {skin::kGlyphTranslucentBox, skin::kGlyphLargeCheck})),
+              0);
+    EXPECT_EQ(Mismatches(shown[1].window, Composed(form, box, {skin::kGlyphTranslucentBox, skin::kGlyphSmallCheck})),
+              0);
     const Box shrunk = ChangedArea(shown[2].window, emptyBox);
     const Box natural = OpaqueArea(skin::kGlyphSmallCheckVariant);
     EXPECT_NEAR(shrunk.Width(), natural.Width() * 0.6, 2.0);
     EXPECT_EQ(Mismatches(shown[3].window, emptyBox), 0);
     EXPECT_EQ(::SendMessageW(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(Mismatches(ButtonTestForm::WindowPixels(box), emptyBox), 0);
+    EXPECT_EQ(Mismatches(test::ClientPixels(box), emptyBox), 0);
 }
 
 TEST_F(CheckBoxTest, WithoutTheAnimationPropertyAClickJustRepaints) {
@@ -205,40 +209,41 @@ TEST_F(CheckBoxTest, WithoutTheAnimationPropertyAClickJustRepaints) {
 }
 
 TEST_F(CheckBoxTest, CaptionIsDrawnBesideTheGlyphWithAndWithoutGlow) {
-    HWND plain = form.AddButton(skin::kCheckBox, BS_AUTOCHECKBOX, L"静音", 40, 60, kW, kH);
-    HWND glow = form.AddButton(skin::kCheckBox, BS_AUTOCHECKBOX, L"静音", 40, 90, kW, kH, 0x00FF8800);
-    const Pixels plainPixels = ButtonTestForm::WindowPixels(plain);
-    const Pixels glowPixels = ButtonTestForm::WindowPixels(glow);
+    HWND plain = form.AddButton(BS_AUTOCHECKBOX, L"静音", 40, 60, kW, kH);
+    HWND glow = form.AddButton(BS_AUTOCHECKBOX, L"静音", 40, 90, kW, kH, 0x00FF8800);
+    const Pixels plainPixels = test::ClientPixels(plain);
+    const Pixels glowPixels = test::ClientPixels(glow);
     // Plain: light strokes right of the glyph, well above the background.
     int light = 0, blue = 0;
     for (int y = 0; y < kH; ++y)
         for (int x = skin::kGlyphCellWidth; x < kW; ++x) {
             const GxArgb p = plainPixels.At(x, y);
-            if (test::Red(p) > test::Red(ButtonTestForm::BackgroundOf(plain, x, y)) + 80) ++light;
+            if (test::Red(p) > test::Red(form.BackgroundBehind(plain, x, y)) + 80) ++light;
             if (test::Blue(glowPixels.At(x, y)) - test::Red(glowPixels.At(x, y)) > 30) ++blue;
         }
     EXPECT_GT(light, 10);
     EXPECT_GT(blue, 20);
     // Beyond the caption the form shows through untouched.
-    EXPECT_EQ(plainPixels.At(kW - 1, 0), ButtonTestForm::BackgroundOf(plain, kW - 1, 0));
+    EXPECT_EQ(plainPixels.At(kW - 1, 0), form.BackgroundBehind(plain, kW - 1, 0));
 }
 
 TEST(RadioButton, DrawsItsMarkAndFollowsTheCheckState) {
     test::LoadCheckGlyphs();
-    ButtonTestForm form;
-    HWND radio = form.AddButton(skin::kRadioButton, BS_RADIOBUTTON, L"", 40, 30, kW, kH);
+    SkinnedTestForm form{test::KnownFrameForm(120, 100, 320, 200)};
+    // Automatic: the attach step leaves a plain BS_RADIOBUTTON to the platform.
+    HWND radio = form.AddButton(BS_AUTORADIOBUTTON, L"", 40, 30, kW, kH);
     ::InvalidateRect(radio, nullptr, TRUE);
     ::UpdateWindow(radio);
-    const Pixels off = ButtonTestForm::WindowPixels(radio);
+    const Pixels off = test::ClientPixels(radio);
     // The white disc covers the middle of the mark's place.
     EXPECT_GT(test::Red(off.At(8, kH / 2)), 200) << Hex(off.At(8, kH / 2));
     ::SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
-    const Pixels on = ButtonTestForm::WindowPixels(radio);
+    const Pixels on = test::ClientPixels(radio);
     // The dot in the theme colour (0x00DDCA22: much more green than red).
     const GxArgb dot = on.At(8, kH / 2);
     EXPECT_GT(test::Green(dot) - test::Red(dot), 80) << Hex(dot);
     // Right of the mark the form shows through.
-    EXPECT_TRUE(Near(on.At(kW - 2, 1), ButtonTestForm::BackgroundOf(radio, kW - 2, 1), 2));
+    EXPECT_TRUE(Near(on.At(kW - 2, 1), form.BackgroundBehind(radio, kW - 2, 1), 2));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "button_test_form.h"
+#include "skinned_test_form.h"
 #include "skin/core/button_fade.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/skin_registry.h"
@@ -16,10 +16,10 @@ namespace pelorin {
 namespace {
 
 using test::Blue;
-using test::ButtonTestForm;
 using test::Hex;
 using test::Near;
 using test::Pixels;
+using test::SkinnedTestForm;
 
 constexpr int kW = 80;
 constexpr int kH = 24;
@@ -35,17 +35,17 @@ protected:
     void SetUp() override {
         test::LoadCheckGlyphs();
         form.LoadButtonFrame();
-        button = form.AddButton(skin::kPushButton, 0, L"铃声", 40, 30, kW, kH);
+        button = form.AddButton(BS_PUSHBUTTON, L"铃声", 40, 30, kW, kH);
         ::UpdateWindow(form.Window());
         skin::fadeBlendObserver = [this](HWND window, std::int32_t alpha) {
-            blends.push_back({alpha, ::GetTickCount64(), ButtonTestForm::WindowPixels(window).At(kW / 2, 0)});
+            blends.push_back({alpha, ::GetTickCount64(), test::ClientPixels(window).At(kW / 2, 0)});
         };
     }
     bool FadesDone() {
         return test::PumpUntil([] { return skin::fadeList.empty(); }, 2000);
     }
 
-    ButtonTestForm form;
+    SkinnedTestForm form{test::KnownFrameForm(120, 100, 320, 200)};
     HWND button = nullptr;
     std::vector<Blend> blends;
 };
@@ -60,13 +60,13 @@ GxArgb Mix(GxArgb source, GxArgb destination, int alpha) {
 }
 
 TEST_F(ButtonFadeTest, EnteringFadesTheHotPictureInAtRisingAlphaEveryTwentyMilliseconds) {
-    const GxArgb before = ButtonTestForm::WindowPixels(button).At(kW / 2, 0);
-    test::MoveMouseOnto(button, 10, 10);
+    const GxArgb before = test::ClientPixels(button).At(kW / 2, 0);
+    test::MoveMouseOnto(button, {10, 10});
     ASSERT_EQ(skin::fadeList.size(), 1u);
     const GxArgb hot = form.FrameCopyPixels(button).At(kW / 2, 0);
     ASSERT_GT(Blueness(hot), Blueness(before) + 100) << Hex(hot) << " " << Hex(before);
     // Nothing is blended before the first tick.
-    EXPECT_EQ(ButtonTestForm::WindowPixels(button).At(kW / 2, 0), before);
+    EXPECT_EQ(test::ClientPixels(button).At(kW / 2, 0), before);
     ASSERT_TRUE(FadesDone());
     std::vector<std::int32_t> alphas;
     for (const Blend& blend : blends) alphas.push_back(blend.alpha);
@@ -83,13 +83,13 @@ TEST_F(ButtonFadeTest, EnteringFadesTheHotPictureInAtRisingAlphaEveryTwentyMilli
             EXPECT_GE(blends[i].tick - blends[i - 1].tick, 10u);  // a 20 ms timer, never faster than 10 ms
         }
     }
-    EXPECT_TRUE(Near(ButtonTestForm::WindowPixels(button).At(kW / 2, 0), hot, 3));
+    EXPECT_TRUE(Near(test::ClientPixels(button).At(kW / 2, 0), hot, 3));
     EXPECT_TRUE(skin::memoryDcList.empty());
 }
 
 TEST_F(ButtonFadeTest, CancelFadesLeavesNoTimerNoEntryAndNoSurface) {
     const long dcs = LiveHandleCount(HandleKind::Dc);
-    test::MoveMouseOnto(button, 10, 10);
+    test::MoveMouseOnto(button, {10, 10});
     ASSERT_EQ(skin::fadeList.size(), 1u);
     EXPECT_EQ(LiveHandleCount(HandleKind::Dc), dcs + 1);  // the surface, now the fade's
     EXPECT_TRUE(skin::memoryDcList.empty());
@@ -105,27 +105,27 @@ TEST_F(ButtonFadeTest, CancelFadesLeavesNoTimerNoEntryAndNoSurface) {
 
 TEST_F(ButtonFadeTest, MovingStraightOntoTheNextButtonLeavesOneFadeAndBothPicturesWhole) {
     // Right beside the first button: the pointer goes from one to the other.
-    HWND second = form.AddButton(skin::kPushButton, 0, L"锣声", 40 + kW, 30, kW, kH);
-    const GxArgb normalEdge = ButtonTestForm::WindowPixels(button).At(kW / 2, 0);
-    test::MoveMouseOnto(button, 10, 10);
+    HWND second = form.AddButton(BS_PUSHBUTTON, L"锣声", 40 + kW, 30, kW, kH);
+    const GxArgb normalEdge = test::ClientPixels(button).At(kW / 2, 0);
+    test::MoveMouseOnto(button, {10, 10});
     ASSERT_EQ(skin::fadeList.size(), 1u);
-    test::MoveMouseOnto(second, 10, 10);
+    test::MoveMouseOnto(second, {10, 10});
     // The first fade was completed at once when the second button was painted.
     ASSERT_EQ(skin::fadeList.size(), 1u);
     EXPECT_EQ(skin::fadeList.front()->targetWindow, second);
-    EXPECT_GT(Blueness(ButtonTestForm::WindowPixels(button).At(kW / 2, 0)), 100);
+    EXPECT_GT(Blueness(test::ClientPixels(button).At(kW / 2, 0)), 100);
     // The first button's leave repaints it normal; the second still ends hot.
     ASSERT_TRUE(test::PumpUntil([] { return skin::fadeList.empty(); }, 2000));
     test::PumpMessages(50);
     EXPECT_TRUE(skin::fadeList.empty());
-    EXPECT_TRUE(Near(ButtonTestForm::WindowPixels(button).At(kW / 2, 0), normalEdge, 4));
-    EXPECT_GT(Blueness(ButtonTestForm::WindowPixels(second).At(kW / 2, 0)), 100);
+    EXPECT_TRUE(Near(test::ClientPixels(button).At(kW / 2, 0), normalEdge, 4));
+    EXPECT_GT(Blueness(test::ClientPixels(second).At(kW / 2, 0)), 100);
     EXPECT_TRUE(skin::memoryDcList.empty());
 }
 
 TEST_F(ButtonFadeTest, AWindowDestroyedMidFadeEndsItsFade) {
     const long dcs = LiveHandleCount(HandleKind::Dc);
-    test::MoveMouseOnto(button, 10, 10);
+    test::MoveMouseOnto(button, {10, 10});
     test::PumpUntil([this] { return !blends.empty(); }, 500);
     ASSERT_EQ(skin::fadeList.size(), 1u);
     const std::size_t blendsBefore = blends.size();
@@ -137,7 +137,7 @@ TEST_F(ButtonFadeTest, AWindowDestroyedMidFadeEndsItsFade) {
 }
 
 TEST_F(ButtonFadeTest, MovingWithinOneButtonRepaintsItOnce) {
-    test::MoveMouseOnto(button, 10, 10);
+    test::MoveMouseOnto(button, {10, 10});
     ASSERT_TRUE(FadesDone());
     const std::size_t fades = blends.size();
     // Mark the window: a repaint would overwrite the mark.
@@ -147,23 +147,23 @@ TEST_F(ButtonFadeTest, MovingWithinOneButtonRepaintsItOnce) {
         ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
         ::ReleaseDC(button, dc);
     }
-    for (int x = 12; x < 70; x += 7) test::MoveMouseOnto(button, x, 12);
+    for (int x = 12; x < 70; x += 7) test::MoveMouseOnto(button, {x, 12});
     EXPECT_TRUE(skin::fadeList.empty());
     test::PumpMessages(100);
     EXPECT_EQ(blends.size(), fades);
-    EXPECT_EQ(ButtonTestForm::WindowPixels(button).At(kW / 2, kH / 2), 0xFF000000u);
+    EXPECT_EQ(test::ClientPixels(button).At(kW / 2, kH / 2), 0xFF000000u);
     EXPECT_EQ(form.Record().lastHotControl, skin::GetPropInt(button, L"Hw_lbID"));
 }
 
 TEST_F(ButtonFadeTest, ReturningFromASliderWithTheSameIndexRepaintsTheButton) {
-    test::MoveMouseOnto(button, 10, 10);
+    test::MoveMouseOnto(button, {10, 10});
     ASSERT_TRUE(FadesDone());
     // A slider of the same list index took the hover (its procedure notes
     // the slider kind); the indices alone cannot tell the two apart.
     skin::FormRecord& record = form.Record();
     record.hotKind = 2;
     ASSERT_EQ(record.lastHotControl, record.hotControl);
-    test::MoveMouseOnto(button, 20, 10);
+    test::MoveMouseOnto(button, {20, 10});
     EXPECT_EQ(skin::fadeList.size(), 1u);
     EXPECT_EQ(record.hotKind, 0);
 }
@@ -171,17 +171,17 @@ TEST_F(ButtonFadeTest, ReturningFromASliderWithTheSameIndexRepaintsTheButton) {
 TEST_F(ButtonFadeTest, LeavingAFocusedButtonRepaintsItFocused) {
     form.LoadButtonFrame(true);  // the focused picture is the blue one
     ::SetFocus(button);
-    test::MoveMouseOnto(button, 10, 10);
+    test::MoveMouseOnto(button, {10, 10});
     ASSERT_TRUE(FadesDone());
     ::SendMessageW(button, WM_MOUSELEAVE, 0, 0);
     EXPECT_TRUE(skin::fadeList.empty());
     EXPECT_EQ(form.Record().lastHotControl, 0);
-    const Pixels focused = ButtonTestForm::WindowPixels(button);
+    const Pixels focused = test::ClientPixels(button);
     // Unfocused, the leave draws the normal (grey) edge instead.
-    HWND other = form.AddButton(skin::kPushButton, 0, L"", 40, 100, kW, kH);
+    HWND other = form.AddButton(BS_PUSHBUTTON, L"", 40, 100, kW, kH);
     ::SetFocus(other);
     ::SendMessageW(button, WM_MOUSELEAVE, 0, 0);
-    const Pixels normal = ButtonTestForm::WindowPixels(button);
+    const Pixels normal = test::ClientPixels(button);
     EXPECT_GT(Blueness(focused.At(kW / 2, 0)), Blueness(normal.At(kW / 2, 0)) + 100)
         << Hex(focused.At(kW / 2, 0)) << " " << Hex(normal.At(kW / 2, 0));
 }

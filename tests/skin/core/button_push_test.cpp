@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "button_test_form.h"
+#include "skinned_test_form.h"
 #include "skin/core/button_fade.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/skin_registry.h"
@@ -13,13 +13,13 @@ namespace pelorin {
 namespace {
 
 using test::Blue;
-using test::ButtonTestForm;
 using test::Green;
 using test::Hex;
 using test::Near;
 using test::Over;
 using test::Pixels;
 using test::Red;
+using test::SkinnedTestForm;
 
 constexpr int kW = 80;
 constexpr int kH = 24;
@@ -44,13 +44,13 @@ protected:
     void SetUp() override { test::LoadCheckGlyphs(); }
 
     HWND AddButton(COLORREF glow = skin::kNoColor, const std::wstring& caption = L"群众笑声") {
-        return form.AddButton(skin::kPushButton, 0, caption, 40, 30, kW, kH, glow);
+        return form.AddButton(BS_PUSHBUTTON, caption, 40, 30, kW, kH, glow);
     }
     // The platform's own paint: WM_PAINT, WM_DRAWITEM to the form.
     static Pixels Repainted(HWND button) {
         ::InvalidateRect(button, nullptr, TRUE);
         ::UpdateWindow(button);
-        return ButtonTestForm::WindowPixels(button);
+        return test::ClientPixels(button);
     }
     // The hot picture as painted into the composite copy (the window gets it by fading).
     Pixels HotRender(HWND button) {
@@ -60,7 +60,7 @@ protected:
         return hot;
     }
 
-    ButtonTestForm form;
+    SkinnedTestForm form{test::KnownFrameForm(120, 100, 320, 200)};
 };
 
 // Pixels of a caption area (inside the frame) that pass `test`.
@@ -91,7 +91,7 @@ TEST_F(PushButtonTest, FrameEdgesComeFromTheNineSlicePicturesOverTheFormBackgrou
     int blueDifferences = 0;
     for (int u = 0; u < kW; ++u) {
         SCOPED_TRACE(u);
-        const GxArgb behind = ButtonTestForm::BackgroundOf(button, u, 0);
+        const GxArgb behind = form.BackgroundBehind(button, u, 0);
         const GxArgb expectedNormal =
             Over(pictures.normal.At(TopEdgeSourceX(u, pictures.normal.width, edgeLength), 0), behind);
         const GxArgb expectedHot =
@@ -109,11 +109,11 @@ TEST_F(PushButtonTest, PlainOutlineWithoutAFrameAndTheFormShowsAtTheCorners) {
     HWND button = AddButton(skin::kNoColor, L"");
     const Pixels plain = Repainted(button);
     // The rounded corner leaves the form background untouched.
-    EXPECT_EQ(plain.At(0, 0), ButtonTestForm::BackgroundOf(button, 0, 0));
-    EXPECT_EQ(plain.At(kW - 1, kH - 1), ButtonTestForm::BackgroundOf(button, kW - 1, kH - 1));
+    EXPECT_EQ(plain.At(0, 0), form.BackgroundBehind(button, 0, 0));
+    EXPECT_EQ(plain.At(kW - 1, kH - 1), form.BackgroundBehind(button, kW - 1, kH - 1));
     // The translucent body lightens the background; the outline darkens the edge.
     const GxArgb inside = plain.At(kW / 2, kH / 2);
-    EXPECT_GT(Red(inside), Red(ButtonTestForm::BackgroundOf(button, kW / 2, kH / 2)) + 30) << Hex(inside);
+    EXPECT_GT(Red(inside), Red(form.BackgroundBehind(button, kW / 2, kH / 2)) + 30) << Hex(inside);
     EXPECT_LT(Red(plain.At(kW / 2, 0)), Red(plain.At(kW / 2, 2)) - 20);
     EXPECT_LT(Red(plain.At(0, kH / 2)), Red(plain.At(2, kH / 2)) - 20);
     // With the frame the edge is the picture's instead.
@@ -132,19 +132,19 @@ TEST_F(PushButtonTest, HotWithoutFrameIsTintedWithTheThemeAndPressedShowsTheThem
     // Pressed: the platform draws the button selected on button-down.
     ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     ::UpdateWindow(button);
-    const Pixels pressed = ButtonTestForm::WindowPixels(button);
+    const Pixels pressed = test::ClientPixels(button);
     EXPECT_GT(tint(pressed.At(kW / 2, 4)), tint(normal.At(kW / 2, 4)) + 8) << Hex(pressed.At(kW / 2, 4));
     ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
 }
 
 TEST_F(PushButtonTest, FocusedWithoutFrameGlowsAtTheEdgeAndWithAFrameUsesTheFocusedPicture) {
     HWND button = AddButton(skin::kNoColor, L"");
-    HWND other = form.AddButton(skin::kPushButton, 0, L"", 40, 100, kW, kH);
+    HWND other = form.AddButton(BS_PUSHBUTTON, L"", 40, 100, kW, kH);
     ::SetFocus(other);
     const Pixels normal = Repainted(button);
     ::SetFocus(button);
     ::UpdateWindow(button);
-    const Pixels focused = ButtonTestForm::WindowPixels(button);
+    const Pixels focused = test::ClientPixels(button);
     ASSERT_TRUE(form.ButtonOf(button).focused);
     const auto tint = [](GxArgb c) { return Green(c) - Red(c); };
     EXPECT_LT(std::abs(tint(normal.At(kW / 2, 1))), 4);
@@ -154,7 +154,7 @@ TEST_F(PushButtonTest, FocusedWithoutFrameGlowsAtTheEdgeAndWithAFrameUsesTheFocu
     form.LoadButtonFrame(true);
     const FramePictures pictures;
     const Pixels framedFocused = Repainted(button);
-    const GxArgb behind = ButtonTestForm::BackgroundOf(button, 1, 0);
+    const GxArgb behind = form.BackgroundBehind(button, 1, 0);
     EXPECT_TRUE(Near(framedFocused.At(1, 0), Over(pictures.hot.At(1, 0), behind)));
     ::SetFocus(other);
     const Pixels framedNormal = Repainted(button);
@@ -164,7 +164,7 @@ TEST_F(PushButtonTest, FocusedWithoutFrameGlowsAtTheEdgeAndWithAFrameUsesTheFocu
 TEST_F(PushButtonTest, GlowColourSurroundsTheCaptionAndThePlainCaptionHasNone) {
     form.LoadButtonFrame();
     HWND plainButton = AddButton();
-    HWND glowButton = form.AddButton(skin::kPushButton, 0, L"群众笑声", 40, 100, kW, kH, kGlow);
+    HWND glowButton = form.AddButton(BS_PUSHBUTTON, L"群众笑声", 40, 100, kW, kH, kGlow);
     const Pixels plain = Repainted(plainButton);
     const Pixels glow = Repainted(glowButton);
     EXPECT_GT(CountCaptionPixels(plain, IsWhite), 10);
@@ -176,7 +176,7 @@ TEST_F(PushButtonTest, GlowColourSurroundsTheCaptionAndThePlainCaptionHasNone) {
 TEST_F(PushButtonTest, DisabledCaptionUsesTheDisabledColourOnlyWithoutAGlow) {
     form.LoadButtonFrame();
     HWND plainButton = AddButton();
-    HWND glowButton = form.AddButton(skin::kPushButton, 0, L"群众笑声", 40, 100, kW, kH, kGlow);
+    HWND glowButton = form.AddButton(BS_PUSHBUTTON, L"群众笑声", 40, 100, kW, kH, kGlow);
     const Pixels enabled = Repainted(plainButton);
     ::EnableWindow(plainButton, FALSE);
     ::EnableWindow(glowButton, FALSE);
@@ -214,12 +214,12 @@ TEST_F(PushButtonTest, ReleasingTheStateWhileTheMouseIsDownKeepsThePressedLook) 
     ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     ::UpdateWindow(button);
     ASSERT_TRUE(form.ButtonOf(button).pressed);
-    const Pixels pressed = ButtonTestForm::WindowPixels(button);
+    const Pixels pressed = test::ClientPixels(button);
     ASSERT_NE(pressed.argb, normal.argb);
     ::SendMessageW(button, BM_SETSTATE, FALSE, 0);
     ::UpdateWindow(button);
     EXPECT_TRUE(::SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED);
-    EXPECT_EQ(ButtonTestForm::WindowPixels(button).argb, pressed.argb);
+    EXPECT_EQ(test::ClientPixels(button).argb, pressed.argb);
     // After button-up the state is released as usual.
     ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     EXPECT_FALSE(form.ButtonOf(button).pressed);
@@ -237,7 +237,7 @@ TEST_F(PushButtonTest, ADeviceContextThatCannotShowAnythingIsReplacedByTheWindow
         ::ReleaseDC(button, dc);
     }
     skin::PaintPushButton(button, nullptr, 0, RECT{0, 0, kW, kH});
-    EXPECT_EQ(ButtonTestForm::WindowPixels(button).argb, normal.argb);
+    EXPECT_EQ(test::ClientPixels(button).argb, normal.argb);
     EXPECT_TRUE(skin::memoryDcList.empty());
 }
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "button_test_form.h"
+#include "skinned_test_form.h"
 #include "graphics/gx_object.h"
 #include "skin/core/button_fade.h"
 #include "skin/core/control_procs.h"
@@ -21,12 +21,13 @@ struct Counts {
 
 TEST(ButtonResources, ThousandsOfPaintsHundredFadesAndTwentyAnimationsLeaveNothingBehind) {
     test::LoadCheckGlyphs();
-    test::ButtonTestForm form;
+    test::SkinnedTestForm form{test::KnownFrameForm(120, 100, 320, 200)};
     form.LoadButtonFrame();
-    HWND plain = form.AddButton(skin::kPushButton, 0, L"群众笑声", 40, 30, 80, 24);
-    HWND glow = form.AddButton(skin::kPushButton, 0, L"群众笑声", 40, 60, 80, 24, 0x00FF8800);
-    HWND box = form.AddButton(skin::kCheckBox, BS_AUTOCHECKBOX, L"静音", 40, 100, 120, 20, 0x00FF8800);
-    HWND radio = form.AddButton(skin::kRadioButton, BS_RADIOBUTTON, L"选项", 40, 130, 120, 20);
+    HWND plain = form.AddButton(BS_PUSHBUTTON, L"群众笑声", 40, 30, 80, 24);
+    HWND glow = form.AddButton(BS_PUSHBUTTON, L"群众笑声", 40, 60, 80, 24, 0x00FF8800);
+    HWND box = form.AddButton(BS_AUTOCHECKBOX, L"静音", 40, 100, 120, 20, 0x00FF8800);
+    // Automatic: the attach step leaves a plain BS_RADIOBUTTON to the platform.
+    HWND radio = form.AddButton(BS_AUTORADIOBUTTON, L"选项", 40, 130, 120, 20);
     test::PumpMessages(20);
     const Counts before;
 

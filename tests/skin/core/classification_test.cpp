@@ -10,7 +10,7 @@
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/window_props.h"
 #include "skin_core_test_util.h"
-#include "skin_test_form.h"
+#include "skinned_test_form.h"
 #include "test_support.h"
 
 namespace pelorin::test {
@@ -27,7 +27,7 @@ LONG_PTR StyleOf(HWND window) { return ::GetWindowLongPtrW(window, GWL_STYLE); }
 using ClassificationTest = SkinCoreTest;
 
 TEST_F(ClassificationTest, PushButtonsOfTypes0_1And8AreTakenAndMadeOwnerDrawn) {
-    SkinTestForm form;
+    EveryKindForm form;
     form.Apply();
     skin::FormRecord& record = form.Record();
     for (HWND button : {form.pushButton, form.defaultButton, form.userButton}) {
@@ -48,7 +48,7 @@ TEST_F(ClassificationTest, PushButtonsOfTypes0_1And8AreTakenAndMadeOwnerDrawn) {
 }
 
 TEST_F(ClassificationTest, CheckBoxesAndAutomaticRadiosAreTakenWithTheirStyle) {
-    SkinTestForm form;
+    EveryKindForm form;
     ::SendMessageW(form.checkBox, BM_SETCHECK, BST_CHECKED, 0);
     const LONG_PTR checkStyle = StyleOf(form.checkBox);
     form.Apply();
@@ -69,7 +69,7 @@ TEST_F(ClassificationTest, CheckBoxesAndAutomaticRadiosAreTakenWithTheirStyle) {
 }
 
 TEST_F(ClassificationTest, PlainRadiosThreeStateBoxesAndOwnerDrawnButtonsKeepThePlatformLook) {
-    SkinTestForm form;
+    EveryKindForm form;
     const WNDPROC radioProc = ProcedureOf(form.radio);
     const WNDPROC threeStateProc = ProcedureOf(form.threeState);
     const WNDPROC ownerDrawnProc = ProcedureOf(form.ownerDrawn);
@@ -87,9 +87,9 @@ TEST_F(ClassificationTest, PlainRadiosThreeStateBoxesAndOwnerDrawnButtonsKeepThe
 }
 
 TEST_F(ClassificationTest, ACheckBoxInAGroupBoxIsTakenOnlyWithItsContainer) {
-    SkinTestForm earlier;  // so that the form index is not 1 and differs from the container's index
+    EveryKindForm earlier;  // so that the form index is not 1 and differs from the container's index
     earlier.Apply();
-    SkinTestForm form;
+    EveryKindForm form;
     const std::int32_t index = form.Apply();
     ASSERT_EQ(index, earlier.FormIndex() + 1);
     EXPECT_EQ(skin::FindButton(index, form.groupCheckBox), 0);
@@ -113,7 +113,7 @@ TEST_F(ClassificationTest, ACheckBoxInAGroupBoxIsTakenOnlyWithItsContainer) {
 }
 
 TEST_F(ClassificationTest, EditsSlidersAndTheirStripsAreTaken) {
-    SkinTestForm form;
+    EveryKindForm form;
     form.Apply();
     skin::FormRecord& record = form.Record();
     const std::int32_t edit = skin::FindEdit(form.FormIndex(), form.edit);
@@ -161,7 +161,7 @@ TEST_F(ClassificationTest, ProgressBarsAndComboBoxesAreTaken) {
 
 TEST_F(ClassificationTest, WithoutSkinnedControlsEveryAttachStepDoesNothing) {
     skin::skinControlsEnabled = 0;
-    SkinTestForm form;
+    EveryKindForm form;
     const WNDPROC buttonProc = ProcedureOf(form.pushButton);
     form.Apply();
     AttachTestContainer(form.FormIndex(), form.groupBox);
@@ -181,7 +181,7 @@ TEST_F(ClassificationTest, WithoutSkinnedControlsEveryAttachStepDoesNothing) {
 }
 
 TEST_F(ClassificationTest, AWindowWithoutBoxesGetsOnlyTheCloseButtonOn41Pixels) {
-    SkinTestForm form(WS_POPUP | WS_VISIBLE);
+    EveryKindForm form(WS_POPUP | WS_VISIBLE);
     form.Apply();
     const skin::FormRecord& record = form.Record();
     ASSERT_EQ(record.captionButtons.size(), 1u);
@@ -192,7 +192,7 @@ TEST_F(ClassificationTest, AWindowWithoutBoxesGetsOnlyTheCloseButtonOn41Pixels) 
     EXPECT_EQ(record.captionStripTop, 0);
     EXPECT_FALSE(record.captionButtons[0].picture.empty());
     // Laid out against the right edge, 40 wide.
-    EXPECT_EQ(record.captionStripLeft, SkinTestForm::kWidth - 41 + 1);
+    EXPECT_EQ(record.captionStripLeft, EveryKindForm::kWidth - 41 + 1);
     EXPECT_EQ(record.captionButtons[0].rect.left, record.captionStripLeft + 2);
     EXPECT_EQ(record.captionButtons[0].rect.right - record.captionButtons[0].rect.left, 40);
     EXPECT_EQ(record.captionButtons[0].rect.top, 1);
@@ -201,7 +201,7 @@ TEST_F(ClassificationTest, AWindowWithoutBoxesGetsOnlyTheCloseButtonOn41Pixels) 
 }
 
 TEST_F(ClassificationTest, TheCaptionButtonsFollowTheTableInOrder) {
-    SkinTestForm form(WS_POPUP | WS_VISIBLE | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    EveryKindForm form(WS_POPUP | WS_VISIBLE | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
     skin::SkinSettings settings;
     settings.helpButton = true;
     settings.menuButton = true;
@@ -224,7 +224,7 @@ TEST_F(ClassificationTest, TheCaptionButtonsFollowTheTableInOrder) {
 }
 
 TEST_F(ClassificationTest, NoTitleBarMeansNoCloseButtonAndNoTooltip) {
-    SkinTestForm form;
+    EveryKindForm form;
     skin::SkinSettings settings;
     settings.hasTitleBar = false;
     form.Apply(settings);
@@ -234,19 +234,19 @@ TEST_F(ClassificationTest, NoTitleBarMeansNoCloseButtonAndNoTooltip) {
 }
 
 TEST_F(ClassificationTest, TitleHeightIsAtLeast25) {
-    SkinTestForm low;
+    EveryKindForm low;
     skin::SkinSettings settings;
     settings.titleHeight = 20;
     low.Apply(settings);
     EXPECT_EQ(low.Record().titleHeight, 25);
-    SkinTestForm tall;
+    EveryKindForm tall;
     settings.titleHeight = 110;
     tall.Apply(settings);
     EXPECT_EQ(tall.Record().titleHeight, 110);
 }
 
 TEST_F(ClassificationTest, SettingsReachTheRecord) {
-    SkinTestForm form;
+    EveryKindForm form;
     NineSliceFrame frame;
     Pixels picture(12, 12, 0xFF808080);
     for (int at : {3, 8}) picture.At(at, 1) = picture.At(1, at) = picture.At(11, at) = kMagenta;
@@ -269,17 +269,17 @@ TEST_F(ClassificationTest, SettingsReachTheRecord) {
     EXPECT_TRUE(record.buttonFrame.IsLoaded());
     EXPECT_EQ(record.buttonFrame.GetNormalSize(), frame.GetNormalSize());
     EXPECT_EQ(record.maxTrackWidth, ::GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(record.clientWidth, SkinTestForm::kWidth);
+    EXPECT_EQ(record.clientWidth, EveryKindForm::kWidth);
     EXPECT_TRUE(record.renderPending);
     ASSERT_EQ(record.statusPartWidths, (std::vector<std::int32_t>{50, -1}));
     ASSERT_EQ(record.statusPartRects.size(), 2u);
     EXPECT_EQ(record.statusPartRects[0].left, 3);
     EXPECT_EQ(record.statusPartRects[0].right, 53);
-    EXPECT_EQ(record.statusPartRects[1].right, SkinTestForm::kWidth - 3);
+    EXPECT_EQ(record.statusPartRects[1].right, EveryKindForm::kWidth - 3);
 }
 
 TEST_F(ClassificationTest, TheFormPaintsItsSkinnedPushButtons) {
-    SkinTestForm form;
+    EveryKindForm form;
     form.Apply();
     // The skinned form renders its own frame on its first paint; let that
     // happen before the frame is replaced by the known one.
@@ -306,7 +306,7 @@ namespace pelorin::test {
 namespace {
 
 TEST_F(ClassificationTest, ReadControlFontTakesTheControlsFontOrTheDefault) {
-    SkinTestForm form;
+    EveryKindForm form;
     const skin::ControlFont none = skin::ReadControlFont(form.pushButton);
     EXPECT_EQ(none.name, L"宋体");
     EXPECT_EQ(none.size, 12);

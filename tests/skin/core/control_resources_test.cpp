@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "base/handle.h"
-#include "control_test_form.h"
+#include "skinned_test_form.h"
 #include "graphics/gx_object.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/skin_registry.h"
@@ -40,22 +40,23 @@ void ExpectNoGrowth(const char* what, const std::function<void()>& paint) {
 }
 
 TEST(ControlResourcesTest, AThousandPaintsOfEachKindLeaveNothingBehind) {
-    ControlTestForm form;
-    HWND pictured = form.AddSlider(TBS_HORZ | TBS_NOTICKS, 20, 20, 344, 16);
+    SkinnedTestForm form{KnownFrameForm(100, 80, 460, 320)};
+    HWND pictured = form.Add(TRACKBAR_CLASSW, WS_VISIBLE | TBS_HORZ | TBS_NOTICKS, 20, 20, 344, 16);
     ASSERT_TRUE(skin::LoadSliderPictures(form.SliderOf(pictured), LoadEmbeddedPicture(EmbeddedPicture::SliderThumb),
                                          LoadEmbeddedPicture(EmbeddedPicture::SliderChannelGrey),
                                          LoadEmbeddedPicture(EmbeddedPicture::SliderChannelBlue)));
-    HWND vector = form.AddSlider(TBS_HORZ | TBS_ENABLESELRANGE, 20, 50, 344, 24);
+    HWND vector = form.Add(TRACKBAR_CLASSW, WS_VISIBLE | TBS_HORZ | TBS_ENABLESELRANGE, 20, 50, 344, 24);
     ::SendMessageW(vector, TBM_SETSEL, TRUE, MAKELPARAM(20, 60));
-    HWND edit = form.AddEdit(WS_VISIBLE | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, WS_EX_CLIENTEDGE, 20, 90, 200, 120);
+    HWND edit =
+        form.Add(L"Edit", WS_VISIBLE | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 20, 90, 200, 120, L"", WS_EX_CLIENTEDGE);
     std::wstring text;
     for (int i = 0; i < 40; ++i)
         text += L"a long line of text that needs the horizontal bar " + std::to_wstring(i) + L"\r\n";
     ::SetWindowTextW(edit, text.c_str());
-    HWND combo = form.AddComboBox(CBS_DROPDOWNLIST, 240, 90, 160, 200);
+    HWND combo = form.Add(L"ComboBox", WS_VISIBLE | CBS_DROPDOWNLIST, 240, 90, 160, 200);
     ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"一二三"));
     ::SendMessageW(combo, CB_SETCURSEL, 0, 0);
-    HWND bar = form.AddProgressBar(WS_VISIBLE, 240, 130, 160, 20);
+    HWND bar = form.Add(PROGRESS_CLASSW, WS_VISIBLE, 240, 130, 160, 20);
     ::SendMessageW(bar, PBM_SETPOS, 60, 0);
     PumpMessages(20);
 

@@ -12,7 +12,7 @@
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/window_props.h"
 #include "skin_core_test_util.h"
-#include "skin_test_form.h"
+#include "skinned_test_form.h"
 #include "test_support.h"
 
 namespace pelorin::test {
@@ -135,7 +135,7 @@ TEST_F(DrawingHelpersTest, GlowTextWithBlurOneStillDrawsHaloAndOutline) {
 }
 
 TEST_F(DrawingHelpersTest, AControlInAGroupBoxGetsExactlyTheFormPixelsBehindIt) {
-    SkinTestForm form;
+    EveryKindForm form;
     form.Apply();
     form.SetKnownFrame();
     AttachTestContainer(form.FormIndex(), form.groupBox);
@@ -151,14 +151,14 @@ TEST_F(DrawingHelpersTest, AControlInAGroupBoxGetsExactlyTheFormPixelsBehindIt) 
     int wrong = 0;
     for (int y = 0; y < pixels.height; ++y)
         for (int x = 0; x < pixels.width; ++x)
-            wrong += pixels.At(x, y) == SkinTestForm::BackgroundBehind(form.groupCheckBox, x, y) ? 0 : 1;
+            wrong += pixels.At(x, y) == form.BackgroundBehind(form.groupCheckBox, x, y) ? 0 : 1;
     EXPECT_EQ(wrong, 0);
     skin::ReleaseSurface(surface);
 
     // The rectangle's own offset moves the block.
     surface = skin::BuildControlBackground(form.groupCheckBox, RECT{3, 2, 13, 12});
     EXPECT_EQ(skin::memoryDcList.front()->Width(), 10);
-    EXPECT_EQ(skin::memoryDcList.front()->PixelAt(0, 0), SkinTestForm::BackgroundBehind(form.groupCheckBox, 3, 2));
+    EXPECT_EQ(skin::memoryDcList.front()->PixelAt(0, 0), form.BackgroundBehind(form.groupCheckBox, 3, 2));
     skin::ReleaseSurface(surface);
     skin::ReleaseSurface(surface);  // a second release is ignored
     skin::ReleaseSurface(nullptr);
@@ -169,7 +169,7 @@ TEST_F(DrawingHelpersTest, AControlInAGroupBoxGetsExactlyTheFormPixelsBehindIt) 
 }
 
 TEST_F(DrawingHelpersTest, AContainerTintCoversItsChildrenAndOnlyTheGroupBoxPanel) {
-    SkinTestForm form;
+    EveryKindForm form;
     form.Apply();
     form.SetKnownFrame();
     const std::int32_t container = AttachTestContainer(form.FormIndex(), form.groupBox);
@@ -186,8 +186,7 @@ TEST_F(DrawingHelpersTest, AContainerTintCoversItsChildrenAndOnlyTheGroupBoxPane
     ::GetClientRect(form.groupBox, &client);
     HDC box = skin::BuildControlBackground(form.groupBox, client);
     const skin::MemorySurface& boxSurface = *skin::memoryDcList.back();
-    EXPECT_EQ(boxSurface.PixelAt(client.right / 2, 2),
-              SkinTestForm::BackgroundBehind(form.groupBox, client.right / 2, 2));
+    EXPECT_EQ(boxSurface.PixelAt(client.right / 2, 2), form.BackgroundBehind(form.groupBox, client.right / 2, 2));
     EXPECT_TRUE(Near(0xFF000000u | boxSurface.PixelAt(client.right / 2, client.bottom / 2), 0xFFFF0000));
     skin::ReleaseSurface(box);
 }
@@ -202,9 +201,9 @@ TEST_F(DrawingHelpersTest, AWindowOutsideEveryFormGetsAClearSurface) {
 }
 
 TEST_F(DrawingHelpersTest, CopyToFrameCopyLeavesOutVisibleChildren) {
-    SkinTestForm form;
+    EveryKindForm form;
     form.Apply();
-    form.SetKnownFrame(0xFF000000);
+    form.SetKnownFrame(ColourRamp, 0xFF000000);
     AttachTestContainer(form.FormIndex(), form.groupBox);
     RECT client{};
     ::GetClientRect(form.groupBox, &client);
@@ -224,11 +223,11 @@ TEST_F(DrawingHelpersTest, CopyToFrameCopyLeavesOutVisibleChildren) {
     HDC whole = skin::BuildControlBackground(form.groupCheckBox, RECT{0, 0, 4, 4});
     skin::CopyToFrameCopy(form.groupCheckBox, whole);
     skin::ReleaseSurface(whole);
-    EXPECT_EQ(copy.PixelAt(child.left + 1, child.top + 1), SkinTestForm::Background(child.left + 1, child.top + 1));
+    EXPECT_EQ(copy.PixelAt(child.left + 1, child.top + 1), ColourRamp(child.left + 1, child.top + 1));
 }
 
 TEST_F(DrawingHelpersTest, BackgroundBitmapIsTheFrameUnderTranslucentWhite) {
-    SkinTestForm form;
+    EveryKindForm form;
     form.Apply();
     form.SetKnownFrame();
     HBITMAP bitmap = skin::BackgroundBitmap(form.edit);
@@ -240,7 +239,7 @@ TEST_F(DrawingHelpersTest, BackgroundBitmapIsTheFrameUnderTranslucentWhite) {
     EXPECT_EQ(info.bmWidth, client.right);
     EXPECT_EQ(info.bmHeight, client.bottom);
     const RECT area = skin::ClientAreaInWindow(form.edit);
-    const GxArgb behind = SkinTestForm::BackgroundBehind(form.edit, area.left + 4, area.top + 4);
+    const GxArgb behind = form.BackgroundBehind(form.edit, area.left + 4, area.top + 4);
     auto blend = [](int channel) { return (channel * (255 - 160) + 255 * 160 + 127) / 255; };
     const GxArgb expected = 0xFF000000u | blend(Red(behind)) << 16 | blend(Green(behind)) << 8 | blend(Blue(behind));
     const GxArgb actual = 0xFF000000u | static_cast<const std::uint32_t*>(info.bmBits)[4 * client.right + 4];
@@ -296,7 +295,7 @@ TEST_F(DrawingHelpersTest, FadePictureEdgesFadesTheRightOrLeftEdgeAndTheBottom) 
 }
 
 TEST_F(DrawingHelpersTest, ClientAreaInWindowWithAndWithoutScrollBars) {
-    SkinTestForm form;
+    EveryKindForm form;
     for (HWND window : {form.edit, form.scrolledEdit, form.slider}) {
         RECT windowRect{};
         ::GetWindowRect(window, &windowRect);
@@ -313,7 +312,7 @@ TEST_F(DrawingHelpersTest, ClientAreaInWindowWithAndWithoutScrollBars) {
 }
 
 TEST_F(DrawingHelpersTest, WindowQueries) {
-    SkinTestForm form;
+    EveryKindForm form;
     EXPECT_EQ(skin::ClassNameOf(form.edit), L"Edit");
     EXPECT_EQ(skin::ClassNameOf(form.slider), TRACKBAR_CLASSW);
     EXPECT_FALSE(skin::IsTransparentChild(form.edit));
@@ -334,7 +333,7 @@ TEST_F(DrawingHelpersTest, WindowQueries) {
 }
 
 TEST_F(DrawingHelpersTest, RepeatedHelpersLeaveNothingBehind) {
-    SkinTestForm form;
+    EveryKindForm form;
     form.Apply();
     form.SetKnownFrame();
     const long dcs = LiveHandleCount(HandleKind::Dc);

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "control_test_form.h"
+#include "skinned_test_form.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
@@ -23,17 +23,17 @@ GxArgb OverWhite(std::uint32_t argb) { return Over(argb, kOpaqueWhite); }
 class EditTest : public ::testing::Test {
 protected:
     HWND AddEdit(DWORD style, DWORD exStyle) {
-        HWND edit = form.AddEdit(WS_VISIBLE | style, exStyle, 60, nextTop_, 200, 26);
+        HWND edit = form.Add(L"Edit", WS_VISIBLE | style, 60, nextTop_, 200, 26, L"", exStyle);
         nextTop_ += 36;
         PumpMessages(10);
         return edit;
     }
     static GxArgb TopEdge(HWND edit, int inset = 0) {
-        const Pixels p = ControlTestForm::WindowPixels(edit);
+        const Pixels p = WholeWindowPixels(edit);
         return p.At(p.width / 2, inset);
     }
 
-    ControlTestForm form;
+    SkinnedTestForm form{KnownFrameForm(100, 80, 460, 320)};
     int nextTop_ = 30;
 };
 
@@ -117,7 +117,7 @@ TEST_F(EditTest, SetEditTextColorsWritesThePropertiesOfTheEditOrOfTheComboBoxEdi
     EXPECT_EQ(skin::GetPropInt(edit, skin::prop::kTextColor), 0x00FF8800);
     EXPECT_EQ(skin::GetPropInt(edit, skin::prop::kDisabledTextColor), 0x00808080);
 
-    HWND combo = form.AddComboBox(CBS_DROPDOWN, 60, 250, 160, 200);
+    HWND combo = form.Add(L"ComboBox", WS_VISIBLE | CBS_DROPDOWN, 60, 250, 160, 200);
     HWND inner = ::FindWindowExW(combo, nullptr, L"Edit", nullptr);
     ASSERT_NE(inner, nullptr);
     skin::SetEditTextColors(combo, 0x000000FF, 0x00112233);
@@ -126,14 +126,14 @@ TEST_F(EditTest, SetEditTextColorsWritesThePropertiesOfTheEditOrOfTheComboBoxEdi
     EXPECT_EQ(skin::GetPropInt(combo, skin::prop::kTextColor), 0);
 
     // A combo box without an edit and a null window: nothing happens.
-    HWND list = form.AddComboBox(CBS_DROPDOWNLIST, 240, 250, 160, 200);
+    HWND list = form.Add(L"ComboBox", WS_VISIBLE | CBS_DROPDOWNLIST, 240, 250, 160, 200);
     skin::SetEditTextColors(list, 0x000000FF);
     EXPECT_EQ(skin::GetPropInt(list, skin::prop::kTextColor), 0);
     skin::SetEditTextColors(nullptr, 0x000000FF);
 }
 
 TEST_F(EditTest, ShowingAFramedEditShowsItsFrameBoxWindow) {
-    HWND edit = form.AddEdit(0, WS_EX_CLIENTEDGE, 60, 30, 200, 26);
+    HWND edit = form.Add(L"Edit", 0, 60, 30, 200, 26, L"", WS_EX_CLIENTEDGE);
     HWND frame = ::CreateWindowExW(0, L"Static", L"", WS_CHILD, 55, 25, 210, 36, form.Window(), nullptr,
                                    ::GetModuleHandleW(nullptr), nullptr);
     skin::SetPropValue(edit, skin::prop::kFramed, 1);
@@ -145,12 +145,12 @@ TEST_F(EditTest, ShowingAFramedEditShowsItsFrameBoxWindow) {
 }
 
 TEST(ComboAndProgressTest, TheComboBodyShowsTheChevronAndTheProgressGlossRunsOnItsTimer) {
-    ControlTestForm form;
-    HWND combo = form.AddComboBox(CBS_DROPDOWNLIST, 40, 40, 160, 200);
+    SkinnedTestForm form{KnownFrameForm(100, 80, 460, 320)};
+    HWND combo = form.Add(L"ComboBox", WS_VISIBLE | CBS_DROPDOWNLIST, 40, 40, 160, 200);
     ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"一"));
     ::SendMessageW(combo, CB_SETCURSEL, 0, 0);
     skin::PaintComboBox(combo, false, false);
-    const Pixels body = ControlTestForm::WindowPixels(combo);
+    const Pixels body = WholeWindowPixels(combo);
     // The chevron (near white) sits at the right end; the translucent body
     // over the grey form is darker.
     const auto bright = [&](int from, int to) {
@@ -165,14 +165,14 @@ TEST(ComboAndProgressTest, TheComboBodyShowsTheChevronAndTheProgressGlossRunsOnI
     EXPECT_GT(bright(body.width - 18, body.width - 4), 5);
     EXPECT_EQ(bright(body.width / 2 + 20, body.width / 2 + 34), 0);
 
-    HWND bar = form.AddProgressBar(0, 40, 120, 200, 20);
+    HWND bar = form.Add(PROGRESS_CLASSW, 0, 40, 120, 200, 20);
     ::SendMessageW(bar, PBM_SETRANGE32, 0, 100);
     ::SendMessageW(bar, PBM_SETPOS, 100, 0);
     ::ShowWindow(bar, SW_SHOW);
     const skin::ProgressRecord& record = form.Record().progressBars[skin::GetPropInt(bar, skin::prop::kListIndex)];
     const int start = record.glossOffset;
     EXPECT_TRUE(PumpUntil([&] { return record.glossOffset != start; }, 1000));
-    const Pixels shown = ControlTestForm::WindowPixels(bar);
+    const Pixels shown = WholeWindowPixels(bar);
     const GxArgb filled = shown.At(100, 10);
     EXPECT_GT(Blue(filled), Red(filled) + 40) << Hex(filled);
     ::DestroyWindow(bar);

@@ -10,19 +10,10 @@
 #include "skin/core/control_procs.h"
 #include "skin/core/window_props.h"
 #include "skin_core_test_util.h"
-#include "skin_test_form.h"
+#include "skinned_test_form.h"
 #include "test_support.h"
 
 namespace pelorin::test {
-
-SingleButtonForm::SingleButtonForm() {
-    window_ = ::CreateWindowExW(0, L"Static", L"single", WS_POPUP | WS_VISIBLE, 600, 100, 200, 120, nullptr, nullptr,
-                                ::GetModuleHandleW(nullptr), nullptr);
-    button_ = ::CreateWindowExW(0, L"BUTTON", L"only", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 40, 80, 24, window_,
-                                nullptr, ::GetModuleHandleW(nullptr), nullptr);
-}
-
-SingleButtonForm::~SingleButtonForm() { ::DestroyWindow(window_); }
 
 namespace {
 
@@ -36,7 +27,7 @@ WNDPROC ClassProcedureOf(HWND window) { return reinterpret_cast<WNDPROC>(::GetCl
 using RegistryTest = SkinCoreTest;
 
 TEST_F(RegistryTest, SecondApplySkinChangesNothing) {
-    SkinTestForm form;
+    EveryKindForm form;
     const std::int32_t index = form.Apply();
     ASSERT_GT(index, 0);
     const std::int32_t forms = skin::formRegistry.Size();
@@ -80,7 +71,7 @@ TEST_F(RegistryTest, FirstControlTakesTheEmptyFirstElement) {
 }
 
 TEST_F(RegistryTest, ControlsAreNumberedInZOrder) {
-    SkinTestForm form;
+    EveryKindForm form;
     form.Apply();
     const skin::FormRecord& record = form.Record();
     EXPECT_EQ(record.buttons[1].window, form.pushButton);
@@ -94,8 +85,8 @@ TEST_F(RegistryTest, ControlsAreNumberedInZOrder) {
 
 TEST_F(RegistryTest, RemovingTheFirstFormRenumbersTheSecond) {
     const std::int32_t before = skin::formRegistry.Size();
-    auto first = std::make_unique<SkinTestForm>();
-    SkinTestForm second;
+    auto first = std::make_unique<EveryKindForm>();
+    EveryKindForm second;
     ASSERT_EQ(first->Apply(), before + 1);
     ASSERT_EQ(second.Apply(), before + 2);
     AttachTestContainer(second.FormIndex(), second.groupBox);
@@ -136,7 +127,7 @@ TEST_F(RegistryTest, RemovingTheFirstFormRenumbersTheSecond) {
 TEST_F(RegistryTest, DestroyingAFormReleasesItsRecordAndProcedure) {
     const std::int32_t before = skin::formRegistry.Size();
     {
-        SkinTestForm form;
+        EveryKindForm form;
         form.Apply();
         EXPECT_EQ(skin::formRegistry.Size(), before + 1);
     }
@@ -144,7 +135,7 @@ TEST_F(RegistryTest, DestroyingAFormReleasesItsRecordAndProcedure) {
 }
 
 TEST_F(RegistryTest, LookupsOfAWindowWithoutPropertiesFindNothing) {
-    SkinTestForm skinned;
+    EveryKindForm skinned;
     skinned.Apply();
     const std::int32_t forms = skin::formRegistry.Size();
     SingleButtonForm plain;  // never skinned: no properties at all

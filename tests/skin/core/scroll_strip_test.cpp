@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "control_test_form.h"
+#include "skinned_test_form.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -44,14 +44,14 @@ protected:
     // A multi-line edit with scroll bars inside a bordered panel (the strip's
     // parent then has a non-client area).
     HWND AddScrolledEdit(DWORD bars, const std::wstring& text, DWORD visible = WS_VISIBLE) {
-        panel = form.AddPanel(30, 30, 380, 240);
-        HWND edit = form.AddEdit(visible | kMultiLine | bars, WS_EX_CLIENTEDGE, 20, 20, 300, 180, panel);
+        panel = form.Add(L"Static", WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS, 30, 30, 380, 240);
+        HWND edit = form.Add(L"Edit", visible | kMultiLine | bars, 20, 20, 300, 180, L"", WS_EX_CLIENTEDGE, panel);
         ::SetWindowTextW(edit, text.c_str());
         PumpMessages(20);
         return edit;
     }
 
-    ControlTestForm form;
+    SkinnedTestForm form{KnownFrameForm(100, 80, 460, 320)};
     HWND panel = nullptr;
 };
 
@@ -103,7 +103,7 @@ TEST_F(ScrollStripTest, AStripWhoseBarReportsNoThumbStaysUnpainted) {
     }
     form.EditOf(edit).vStripParts = {};
     skin::PaintScrollStripVertical(edit, skin::kStripNone);
-    const Pixels p = ControlTestForm::WindowPixels(strip);
+    const Pixels p = WholeWindowPixels(strip);
     int red = 0;
     for (GxArgb px : p.argb) red += px == 0xFFFF0000;
     EXPECT_EQ(red, w * h);
@@ -159,18 +159,18 @@ TEST_F(ScrollStripTest, PointingAtTheLowerArrowDrawsItHotAndLeavingDrawsItNormal
     const int h = r.bottom - r.top;
     // Inside the lower arrow's rounded box, above its chevron.
     const int x = 3, y = h - 16;
-    const GxArgb normal = ControlTestForm::WindowPixels(strip).At(x, y);
-    const GxArgb upperNormal = ControlTestForm::WindowPixels(strip).At(x, 2);
+    const GxArgb normal = WholeWindowPixels(strip).At(x, y);
+    const GxArgb upperNormal = WholeWindowPixels(strip).At(x, 2);
 
     ::SendMessageW(edit, WM_NCMOUSEMOVE, HTVSCROLL, PackScreen(ScreenPointOf(strip, 8, h - 8)));
-    const GxArgb hot = ControlTestForm::WindowPixels(strip).At(x, y);
+    const GxArgb hot = WholeWindowPixels(strip).At(x, y);
     EXPECT_FALSE(Near(hot, normal, 10)) << Hex(hot) << " " << Hex(normal);
     EXPECT_GT(Blue(hot) - Red(hot), Blue(normal) - Red(normal)) << Hex(hot) << " " << Hex(normal);
     // The upper arrow stays normal.
-    EXPECT_TRUE(Near(ControlTestForm::WindowPixels(strip).At(x, 2), upperNormal, 4));
+    EXPECT_TRUE(Near(WholeWindowPixels(strip).At(x, 2), upperNormal, 4));
 
     ::SendMessageW(edit, WM_NCMOUSELEAVE, 0, 0);
-    EXPECT_TRUE(Near(ControlTestForm::WindowPixels(strip).At(x, y), normal, 4));
+    EXPECT_TRUE(Near(WholeWindowPixels(strip).At(x, y), normal, 4));
 }
 
 TEST_F(ScrollStripTest, TheWheelMovesTheStripThumbToTheNewPosition) {

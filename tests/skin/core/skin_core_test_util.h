@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/core/skin_registry.h"
+#include "skinned_test_form.h"
 #include "skin/windows/skin_startup.h"
 
 namespace pelorin::test {
@@ -20,17 +21,24 @@ protected:
 };
 
 // A borderless top-level window with one push button and nothing else.
-class SingleButtonForm {
+class SingleButtonForm : public SkinnedTestForm {
 public:
-    SingleButtonForm();
-    ~SingleButtonForm();
-    SingleButtonForm(const SingleButtonForm&) = delete;
-    SingleButtonForm& operator=(const SingleButtonForm&) = delete;
-    HWND Window() const { return window_; }
+    SingleButtonForm() : SkinnedTestForm(Options()) {
+        button_ = Add(L"BUTTON", WS_VISIBLE | BS_PUSHBUTTON, 10, 40, 80, 24, L"only");
+    }
     HWND Button() const { return button_; }
 
 private:
-    HWND window_ = nullptr;
+    static FormOptions Options() {
+        FormOptions options;
+        options.left = 600;
+        options.top = 100;
+        options.width = 200;
+        options.height = 120;
+        options.text = L"single";
+        return options;
+    }
+
     HWND button_ = nullptr;
 };
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "control_test_form.h"
+#include "skinned_test_form.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/slider_pictures.h"
@@ -51,7 +51,7 @@ class SliderTest : public ::testing::Test {
 protected:
     // The system's volume slider: horizontal, 344 x 16, no ticks.
     HWND AddVolumeSlider(DWORD extraStyle = 0) {
-        HWND slider = form.AddSlider(TBS_HORZ | TBS_NOTICKS | extraStyle, 40, 40, 344, 16);
+        HWND slider = form.Add(TRACKBAR_CLASSW, WS_VISIBLE | TBS_HORZ | TBS_NOTICKS | extraStyle, 40, 40, 344, 16);
         ::SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
         return slider;
     }
@@ -59,7 +59,7 @@ protected:
     // The colour in the middle row of the channel picture's tiled part.
     static GxArgb MiddleOf(const Bytes& picture) { return DecodePixels(picture).At(9, 2); }
 
-    ControlTestForm form;
+    SkinnedTestForm form{KnownFrameForm(100, 80, 460, 320)};
     const Bytes grey = LoadEmbeddedPicture(EmbeddedPicture::SliderChannelGrey);
     const Bytes blue = LoadEmbeddedPicture(EmbeddedPicture::SliderChannelBlue);
     const Bytes thumb = LoadEmbeddedPicture(EmbeddedPicture::SliderThumb);
@@ -75,7 +75,7 @@ TEST_F(SliderTest, AtTheMaximumTheFilledPartCoversTheWholeChannel) {
     const RECT c = ChannelOf(slider);
     const int row = c.top + 2;
     const auto filledColumns = [&](int from, int to) {
-        const Pixels p = ControlTestForm::WindowPixels(slider);
+        const Pixels p = WholeWindowPixels(slider);
         int count = 0;
         for (int x = from; x < to; ++x) count += Distance(p.At(x, row), filled) < Distance(p.At(x, row), empty);
         return count;
@@ -114,14 +114,14 @@ TEST_F(SliderTest, HotPicturesAreUsedForAllThreePartsWhileTheMouseIsOver) {
     ::SetCursorPos(screen.x, screen.y);
     ::SendMessageW(slider, WM_MOUSEMOVE, 0, MAKELPARAM(40, 8));
     EXPECT_TRUE(form.SliderOf(slider).hot);
-    Pixels p = ControlTestForm::WindowPixels(slider);
+    Pixels p = WholeWindowPixels(slider);
     EXPECT_TRUE(Near(p.At(emptyX, row), kRed, 10)) << Hex(p.At(emptyX, row));
     EXPECT_TRUE(Near(p.At(filledX, row), kYellow, 10)) << Hex(p.At(filledX, row));
     EXPECT_TRUE(Near(p.At(thumbCentre.x, thumbCentre.y), kGreen, 10)) << Hex(p.At(thumbCentre.x, thumbCentre.y));
 
     ::SendMessageW(slider, WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(form.SliderOf(slider).hot);
-    p = ControlTestForm::WindowPixels(slider);
+    p = WholeWindowPixels(slider);
     EXPECT_LT(Distance(p.At(emptyX, row), MiddleOf(grey)), 30) << Hex(p.At(emptyX, row));
     EXPECT_LT(Distance(p.At(filledX, row), MiddleOf(blue)), 30) << Hex(p.At(filledX, row));
     EXPECT_FALSE(Near(p.At(thumbCentre.x, thumbCentre.y), kGreen, 60));
@@ -145,7 +145,7 @@ protected:
     GxArgb BandPixel(HWND slider, int x) {
         const RECT c = ChannelOf(slider);
         const int barTop = c.top + (c.bottom - c.top - 4) / 2;
-        return ControlTestForm::WindowPixels(slider).At(x, barTop + 2);
+        return WholeWindowPixels(slider).At(x, barTop + 2);
     }
     int ChannelX(HWND slider, int value) {
         const RECT c = ChannelOf(slider);
@@ -155,7 +155,7 @@ protected:
 
 TEST_F(VectorSliderTest, WithoutPicturesTheSelectionBandIsDrawnWhereTheSelectionLies) {
     HWND plain = AddVolumeSlider();
-    HWND ranged = form.AddSlider(TBS_HORZ | TBS_NOTICKS | TBS_ENABLESELRANGE, 40, 80, 344, 16);
+    HWND ranged = form.Add(TRACKBAR_CLASSW, WS_VISIBLE | TBS_HORZ | TBS_NOTICKS | TBS_ENABLESELRANGE, 40, 80, 344, 16);
     ::SendMessageW(ranged, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
     for (HWND s : {plain, ranged}) {
         ::SendMessageW(s, TBM_SETPOS, TRUE, 10);
@@ -183,7 +183,7 @@ TEST_F(VectorSliderTest, AtTheMaximumTheFilledBandEndsAtTheChannelEnd) {
     ::SendMessageW(slider, TBM_SETPOS, TRUE, 100);
     Paint(slider);
     const RECT c = ChannelOf(slider);
-    const Pixels p = ControlTestForm::WindowPixels(slider);
+    const Pixels p = WholeWindowPixels(slider);
     const int barTop = c.top + (c.bottom - c.top - 4) / 2;
     // Right of the channel nothing of the theme colour: the band stops there.
     for (int x = c.right + 2; x < 344; ++x) {
@@ -197,22 +197,22 @@ TEST_F(SliderTest, KeyboardAndDraggingStillMoveTheTrackbarAndNotifyTheParent) {
     ASSERT_TRUE(skin::LoadSliderPictures(form.SliderOf(slider), thumb, grey, blue));
     ::SendMessageW(slider, TBM_SETPOS, TRUE, 20);
     ::SetFocus(slider);
-    const int before = form.HorizontalScrolls();
+    const int before = form.Messages().hScrolls;
     ::SendMessageW(slider, WM_KEYDOWN, VK_RIGHT, 0);
     ::SendMessageW(slider, WM_KEYUP, VK_RIGHT, 0);
     EXPECT_EQ(::SendMessageW(slider, TBM_GETPOS, 0, 0), 21);
-    EXPECT_GT(form.HorizontalScrolls(), before);
+    EXPECT_GT(form.Messages().hScrolls, before);
 
     const RECT t = ThumbOf(slider);
     const int y = t.top + (t.bottom - t.top) / 2;
     const int x = t.left + (t.right - t.left) / 2;
-    const int dragged = form.HorizontalScrolls();
+    const int dragged = form.Messages().hScrolls;
     ::SendMessageW(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     ::SendMessageW(slider, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + 150, y));
     ::SendMessageW(slider, WM_LBUTTONUP, 0, MAKELPARAM(x + 150, y));
     PumpMessages(20);
     EXPECT_GT(::SendMessageW(slider, TBM_GETPOS, 0, 0), 50);
-    EXPECT_GT(form.HorizontalScrolls(), dragged);
+    EXPECT_GT(form.Messages().hScrolls, dragged);
 }
 
 TEST_F(SliderTest, APaintGoesToTheWindowAndToTheCompositeCopy) {
@@ -221,14 +221,14 @@ TEST_F(SliderTest, APaintGoesToTheWindowAndToTheCompositeCopy) {
     form.FillFrameCopy(0xFF102030);
     ::InvalidateRect(slider, nullptr, TRUE);
     ::UpdateWindow(slider);
-    const Pixels shown = ControlTestForm::WindowPixels(slider);
+    const Pixels shown = WholeWindowPixels(slider);
     const Pixels copy = form.FrameCopyPixels(slider);
     ASSERT_EQ(shown.argb.size(), copy.argb.size());
     int same = 0;
     for (std::size_t i = 0; i < shown.argb.size(); ++i) same += Near(shown.argb[i], copy.argb[i], 2);
     EXPECT_EQ(same, static_cast<int>(shown.argb.size()));
     // The corner outside the rounded panel keeps the form pixel behind it.
-    EXPECT_TRUE(Near(shown.At(0, 0), ControlTestForm::Background(40, 40), 12)) << Hex(shown.At(0, 0));
+    EXPECT_TRUE(Near(shown.At(0, 0), GreyRamp(40, 40), 12)) << Hex(shown.At(0, 0));
 }
 
 }  // namespace

@@ -25,7 +25,7 @@
 #include "skin/windows/container.h"
 #include "skin/windows/frame_box_table.h"
 #include "skin/windows/skin_startup.h"
-#include "skin_test_form.h"
+#include "skinned_test_form.h"
 #include "test_support.h"
 
 namespace pelorin::test {
@@ -35,7 +35,7 @@ using skin::FrameBox;
 
 constexpr int kTolerance = 8;
 
-// The edit of SkinTestForm: (10, 150), 150 x 22.
+// The edit of EveryKindForm: (10, 150), 150 x 22.
 constexpr int kEditLeft = 10, kEditTop = 150, kEditW = 150, kEditH = 22;
 constexpr int kBoxW = kEditW + 6, kBoxH = kEditH + 6;
 
@@ -71,7 +71,7 @@ protected:
         PumpMessages(20);
         return WindowPixels(box.Container());
     }
-    GxArgb Behind(const FrameBox& box, int x, int y) { return SkinTestForm::BackgroundBehind(box.Container(), x, y); }
+    GxArgb Behind(const FrameBox& box, int x, int y) { return form.BackgroundBehind(box.Container(), x, y); }
     // `argb` (straight alpha) over the form's pixel behind (x, y).
     bool Shows(const Pixels& p, const FrameBox& box, int x, int y, GxArgb argb) {
         return Near(p.At(x, y), Over(argb, Behind(box, x, y)), kTolerance);
@@ -91,7 +91,7 @@ protected:
         return {(b.rect.left + b.rect.right) / 2, (b.rect.top + b.rect.bottom) / 2};
     }
 
-    SkinTestForm form;
+    EveryKindForm form;
 };
 
 // --- Attach, styles and colours ---------------------------------------------
@@ -639,7 +639,7 @@ TEST_F(FrameBoxTest, ResizingTheSkinnedFormSetsTheBoxDirtyAndMovingItDoesNot) {
     EXPECT_TRUE(box.IsDirty());
 
     // Only the boxes of the resized form hear of it.
-    SkinTestForm other;
+    EveryKindForm other;
     other.Apply();
     FrameBox foreign;
     ASSERT_TRUE(foreign.Attach(other.edit));

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "list_test_form.h"
+#include "skinned_test_form.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -15,6 +15,9 @@
 
 namespace pelorin::test {
 namespace {
+
+// Every pixel of the known frame the lists are drawn on.
+constexpr GxArgb kBackground = 0xFF506070;
 
 constexpr GxArgb kWhite = 0xFFFFFFFF;
 
@@ -32,12 +35,12 @@ protected:
     // The left border's outer pixel, half-way down.
     GxArgb BorderPixel(HWND list) {
         ::UpdateWindow(list);
-        const Pixels p = ListTestForm::WindowPixels(list);
+        const Pixels p = WholeWindowPixels(list);
         return p.At(0, p.height / 2);
     }
     int TopIndex(HWND list) { return static_cast<int>(::SendMessageW(list, LVM_GETTOPINDEX, 0, 0)); }
 
-    ListTestForm form;
+    SkinnedTestForm form{FormAt(100, 80, 460, 460)};
 };
 
 TEST_F(BoxedListTest, AListViewWithStyleBit0x10StaysUnskinned) {
@@ -45,7 +48,7 @@ TEST_F(BoxedListTest, AListViewWithStyleBit0x10StaysUnskinned) {
     HWND plain = form.AddListView(0, MusicListColumns(), 60, 17, 200, 345, 152);
     const LONG_PTR sortedProc = ::GetWindowLongPtrW(sorted, GWLP_WNDPROC);
     const int children = ChildCount(form.Window());
-    form.Attach();
+    form.ApplyOnKnownFrame(kBackground);
 
     EXPECT_EQ(skin::FindListControl(form.FormIndex(), sorted), 0);
     EXPECT_EQ(::GetWindowLongPtrW(sorted, GWLP_WNDPROC), sortedProc);
@@ -68,8 +71,8 @@ TEST_F(BoxedListTest, AListViewWithStyleBit0x10StaysUnskinned) {
 
 TEST_F(BoxedListTest, FocusDrawsTheThemeBorderAndMovingThePointerAwayKeepsItWhileFocused) {
     HWND list = form.AddListView(LVS_SHOWSELALWAYS | LVS_SINGLESEL, MusicListColumns(), 5);
-    HWND other = form.AddButton(20, 20);
-    form.Attach();
+    HWND other = form.AddButton(BS_PUSHBUTTON, L"别处", 20, 20, 60, 24);
+    form.ApplyOnKnownFrame(kBackground);
     ::SetFocus(other);
     PumpMessages(20);
     EXPECT_TRUE(Near(BorderPixel(list), FaintBorder(), 6)) << Hex(BorderPixel(list));
@@ -102,19 +105,19 @@ TEST_F(BoxedListTest, FocusDrawsTheThemeBorderAndMovingThePointerAwayKeepsItWhil
 
 TEST_F(BoxedListTest, TheWheelMovesTheStripThumbToTheListsNewPosition) {
     HWND list = form.AddListView(0, MusicListColumns(), 60);
-    form.Attach();
+    form.ApplyOnKnownFrame(kBackground);
     HWND strip = form.ListOf(list).verticalStrip;
     ASSERT_NE(strip, nullptr);
     ASSERT_TRUE(::IsWindowVisible(strip));
     skin::RefreshListStrips(list);
     const int before = form.ListOf(list).vStripParts.thumb.top;
-    ASSERT_EQ(before, ListTestForm::BarOf(list, OBJID_VSCROLL).xyThumbTop);
+    ASSERT_EQ(before, BarOf(list, OBJID_VSCROLL).xyThumbTop);
 
     ::SetFocus(list);
     ::SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA * 3)),
                    PackScreen(ScreenPointOf(list, 120, 80)));
     ASSERT_GT(TopIndex(list), 0) << "the list did not scroll";
-    const SCROLLBARINFO bar = ListTestForm::BarOf(list, OBJID_VSCROLL);
+    const SCROLLBARINFO bar = BarOf(list, OBJID_VSCROLL);
     EXPECT_GT(bar.xyThumbTop, before);
     EXPECT_EQ(form.ListOf(list).vStripParts.thumb.top, bar.xyThumbTop);
     EXPECT_EQ(form.ListOf(list).vStripParts.thumb.bottom, bar.xyThumbBottom);
@@ -122,44 +125,44 @@ TEST_F(BoxedListTest, TheWheelMovesTheStripThumbToTheListsNewPosition) {
 
 TEST_F(BoxedListTest, AClickOnAStripArrowReachesTheScrollBarAndScrollsTheList) {
     HWND list = form.AddListView(0, MusicListColumns(), 60);
-    form.Attach();
+    form.ApplyOnKnownFrame(kBackground);
     HWND strip = form.ListOf(list).verticalStrip;
     ASSERT_NE(strip, nullptr);
     ::SetForegroundWindow(form.Window());
     ::UpdateWindow(form.Window());
     RECT r{};
     ::GetWindowRect(strip, &r);
-    const RECT bar = ListTestForm::BarOf(list, OBJID_VSCROLL).rcScrollBar;
+    const RECT bar = BarOf(list, OBJID_VSCROLL).rcScrollBar;
     EXPECT_EQ(r.left, bar.left);
     EXPECT_EQ(r.bottom, bar.bottom);
     ASSERT_EQ(TopIndex(list), 0);
     ClickAt({(r.left + r.right) / 2, r.bottom - 6});
     EXPECT_GT(TopIndex(list), 0);
-    EXPECT_EQ(form.ListOf(list).vStripParts.thumb.top, ListTestForm::BarOf(list, OBJID_VSCROLL).xyThumbTop);
+    EXPECT_EQ(form.ListOf(list).vStripParts.thumb.top, BarOf(list, OBJID_VSCROLL).xyThumbTop);
 }
 
 TEST_F(BoxedListTest, ANonClientRepaintEndsWithTheSkinsBorderAndStripsOverThePlatformFrame) {
     HWND list = form.AddListView(0, MusicListColumns(), 60);
-    HWND other = form.AddButton(20, 20);
-    form.Attach();
+    HWND other = form.AddButton(BS_PUSHBUTTON, L"别处", 20, 20, 60, 24);
+    form.ApplyOnKnownFrame(kBackground);
     ::SetFocus(other);
     HWND strip = form.ListOf(list).verticalStrip;
     ASSERT_NE(strip, nullptr);
     skin::RefreshListStrips(list);
-    const Pixels painted = ListTestForm::WindowPixels(strip);
+    const Pixels painted = WholeWindowPixels(strip);
 
     // The platform draws its frame and scroll bars first; the skin's border
     // and strips end up on top.
     ::RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_TRUE(Near(BorderPixel(list), FaintBorder(), 6)) << Hex(BorderPixel(list));
-    const Pixels afterFrame = ListTestForm::WindowPixels(strip);
+    const Pixels afterFrame = WholeWindowPixels(strip);
     int differing = 0;
     for (std::size_t i = 0; i < painted.argb.size(); ++i) differing += !Near(painted.argb[i], afterFrame.argb[i], 3);
     EXPECT_EQ(differing, 0);
 
     // A border paint on its own leaves the strips' pictures alone.
     skin::DrawBoxFrame(form.FormIndex(), skin::FindListControl(form.FormIndex(), list), true, false);
-    const Pixels afterBorder = ListTestForm::WindowPixels(strip);
+    const Pixels afterBorder = WholeWindowPixels(strip);
     differing = 0;
     for (std::size_t i = 0; i < painted.argb.size(); ++i) differing += !Near(painted.argb[i], afterBorder.argb[i], 3);
     EXPECT_EQ(differing, 0);
@@ -181,7 +184,7 @@ TEST_F(BoxedListTest, EveryBoxedKindIsTakenByItsRuleAndTheOwnerDrawnOnesAreLeftA
     HWND address = make(WC_IPADDRESSW, 0, 10, 140, 140, 22);
     HWND picker = make(DATETIMEPICK_CLASSW, 0, 160, 140, 140, 22);
     ASSERT_TRUE(listBox && ownerListBox && combo && ownerCombo && tree && address && picker);
-    form.Attach();
+    form.ApplyOnKnownFrame(kBackground);
     const std::int32_t f = form.FormIndex();
 
     EXPECT_NE(skin::FindListControl(f, listBox), 0);
@@ -220,7 +223,7 @@ TEST_F(BoxedListTest, EveryBoxedKindIsTakenByItsRuleAndTheOwnerDrawnOnesAreLeftA
 
     // A second run takes nothing twice.
     const std::int32_t size = form.Record().listControls.Size();
-    form.Attach();
+    form.ApplyOnKnownFrame(kBackground);
     EXPECT_EQ(form.Record().listControls.Size(), size);
 }
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "form_test_window.h"
+#include "skinned_test_form.h"
 #include "skin/core/skin_registry.h"
 #include "skin/pictures/embedded_pictures.h"
 #include "skin/windows/skin_config.h"
@@ -43,7 +43,7 @@ public:
 };
 
 // The hover state after the timer has ended it: both fade records cleared.
-bool HoverSettled(const SkinnedTestWindow& w) {
+bool HoverSettled(const SkinnedTestForm& w) {
     const skin::FormRecord& f = w.Record();
     return f.hotButton == 0 && f.enterFade.button == 0 && f.leaveFade.button == 0 && !f.hoverTimerOn;
 }
@@ -57,7 +57,7 @@ bool TimerRunning(HWND window) {
     return true;
 }
 
-RECT ButtonRect(const SkinnedTestWindow& w, std::size_t i) { return w.Record().captionButtons.at(i - 1).rect; }
+RECT ButtonRect(const SkinnedTestForm& w, std::size_t i) { return w.Record().captionButtons.at(i - 1).rect; }
 
 void ExpectRect(const RECT& r, LONG left, LONG top, LONG width, LONG height) {
     EXPECT_EQ(r.left, left);
@@ -67,18 +67,18 @@ void ExpectRect(const RECT& r, LONG left, LONG top, LONG width, LONG height) {
 }
 
 TEST(CaptionStrip, CloseOnlyIsOneButtonFortyOnePixelsWide) {
-    SkinnedTestWindow w;
+    SkinnedTestForm w{TestWindow()};
     const skin::FormRecord& f = w.Record();
     ASSERT_EQ(f.captionButtons.size(), 1u);
     EXPECT_EQ(f.captionButtons[0].kind, skin::kCaptionClose);
     EXPECT_EQ(f.captionStripWidth, 41);
-    EXPECT_EQ(f.captionStripLeft, SkinnedTestWindow::kWidth - 41 + 1);
+    EXPECT_EQ(f.captionStripLeft, kTestWindowWidth - 41 + 1);
     ExpectRect(ButtonRect(w, 1), f.captionStripLeft + 2, 1, 40, 18);
     EXPECT_EQ(w.ToolText(1), L"关闭");
 }
 
 TEST(CaptionStrip, MinimiseThenCloseSideBySide) {
-    SkinnedTestWindow w(WS_MINIMIZEBOX);
+    SkinnedTestForm w{TestWindow(WS_MINIMIZEBOX)};
     const skin::FormRecord& f = w.Record();
     ASSERT_EQ(f.captionButtons.size(), 2u);
     EXPECT_EQ(f.captionButtons[0].kind, skin::kCaptionMinimize);
@@ -91,7 +91,7 @@ TEST(CaptionStrip, MinimiseThenCloseSideBySide) {
 }
 
 TEST(CaptionStrip, AddedButtonsGoToTheLeftEndAndRunTheirHandlers) {
-    SkinnedTestWindow w(WS_MINIMIZEBOX);
+    SkinnedTestForm w{TestWindow(WS_MINIMIZEBOX)};
     const Bytes arrow = LoadEmbeddedPicture(EmbeddedPicture::CaptionMore);
     int firstClicks = 0;
     int secondClicks = 0;
@@ -100,7 +100,7 @@ TEST(CaptionStrip, AddedButtonsGoToTheLeftEndAndRunTheirHandlers) {
     const skin::FormRecord& f = w.Record();
     ASSERT_EQ(f.captionButtons.size(), 4u);
     EXPECT_EQ(f.captionStripWidth, 68 + 2 * 27);
-    EXPECT_EQ(f.captionStripLeft, SkinnedTestWindow::kWidth - f.captionStripWidth + 1);
+    EXPECT_EQ(f.captionStripLeft, kTestWindowWidth - f.captionStripWidth + 1);
     EXPECT_EQ(f.captionButtons[0].tooltip, L"第二个");
     EXPECT_EQ(f.captionButtons[1].tooltip, L"更多功能");
     EXPECT_EQ(f.captionButtons[2].kind, skin::kCaptionMinimize);
@@ -109,10 +109,10 @@ TEST(CaptionStrip, AddedButtonsGoToTheLeftEndAndRunTheirHandlers) {
     EXPECT_LT(ButtonRect(w, 1).left, ButtonRect(w, 2).left);
     for (std::size_t i = 1; i <= 4; ++i) EXPECT_EQ(w.ToolText(i), f.captionButtons[i - 1].tooltip) << i;
 
-    w.Click(w.ButtonCentre(1));
+    Click(w.Window(), w.ButtonCentre(1));
     EXPECT_EQ(secondClicks, 1);
     EXPECT_EQ(firstClicks, 0);
-    w.Click(w.ButtonCentre(2));
+    Click(w.Window(), w.ButtonCentre(2));
     EXPECT_EQ(firstClicks, 1);
     EXPECT_TRUE(w.Messages().sysCommands.empty());
 }
@@ -126,9 +126,9 @@ TEST(CaptionStrip, ConfigurationCallsRefuseAWindowThatIsNoForm) {
 
 // The maximise button's glyph rows, where the normal and the alternative
 // picture differ.
-Pixels GlyphOf(const SkinnedTestWindow& w, std::size_t button) {
+Pixels GlyphOf(const SkinnedTestForm& w, std::size_t button) {
     const RECT r = ButtonRect(w, button);
-    const Pixels all = w.ClientPixels();
+    const Pixels all = ClientPixels(w.Window());
     Pixels out(r.right - r.left - 4, 12);
     for (int y = 0; y < out.height; ++y)
         for (int x = 0; x < out.width; ++x) out.At(x, y) = all.At(r.left + 2 + x, r.top + 3 + y);
@@ -142,7 +142,7 @@ int DifferingPixels(const Pixels& a, const Pixels& b) {
 }
 
 TEST(CaptionStrip, MaximiseToTheWorkAreaAndRestoreWithAlternatingTooltip) {
-    SkinnedTestWindow w(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    SkinnedTestForm w{TestWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX)};
     ASSERT_EQ(w.Record().captionButtons.size(), 3u);
     ASSERT_EQ(w.Record().captionButtons[1].kind, skin::kCaptionMaximize);
     RECT normal{};
@@ -150,7 +150,7 @@ TEST(CaptionStrip, MaximiseToTheWorkAreaAndRestoreWithAlternatingTooltip) {
     EXPECT_EQ(w.ToolText(2), L"最大化");
     const Pixels normalGlyph = GlyphOf(w, 2);
 
-    w.Click(w.ButtonCentre(2));
+    Click(w.Window(), w.ButtonCentre(2));
     PumpMessages(100);
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -166,7 +166,7 @@ TEST(CaptionStrip, MaximiseToTheWorkAreaAndRestoreWithAlternatingTooltip) {
     PumpMessages(30);
     EXPECT_GT(DifferingPixels(GlyphOf(w, 2), normalGlyph), 5);
 
-    w.Click(w.ButtonCentre(2));
+    Click(w.Window(), w.ButtonCentre(2));
     PumpMessages(100);
     ::GetWindowRect(w.Window(), &now);
     EXPECT_TRUE(::EqualRect(&now, &normal));
@@ -178,17 +178,17 @@ TEST(CaptionStrip, MaximiseToTheWorkAreaAndRestoreWithAlternatingTooltip) {
 }
 
 TEST(CaptionStrip, PressOnOneButtonAndReleaseOnAnotherDoesNothing) {
-    SkinnedTestWindow w(WS_MINIMIZEBOX);
-    w.Press(w.ButtonCentre(1));
-    w.Release(w.ButtonCentre(2));
-    w.Press(w.ButtonCentre(2));
-    w.Release(w.ButtonCentre(1));
+    SkinnedTestForm w{TestWindow(WS_MINIMIZEBOX)};
+    Press(w.Window(), w.ButtonCentre(1));
+    Release(w.Window(), w.ButtonCentre(2));
+    Press(w.Window(), w.ButtonCentre(2));
+    Release(w.Window(), w.ButtonCentre(1));
     PumpMessages(50);
     EXPECT_TRUE(w.Alive());
     EXPECT_FALSE(w.Record().isMinimized);
     EXPECT_TRUE(w.Messages().sysCommands.empty());
     // The same press and release on the close button closes.
-    w.Click(w.ButtonCentre(2));
+    Click(w.Window(), w.ButtonCentre(2));
     PumpMessages(50);
     ASSERT_FALSE(w.Messages().sysCommands.empty());
     EXPECT_EQ(w.Messages().sysCommands.front() & 0xFFF0, static_cast<WPARAM>(SC_CLOSE));
@@ -202,20 +202,20 @@ std::vector<std::int32_t> Expected(std::int32_t first, std::int32_t last, std::i
 }
 
 TEST(CaptionFade, EnterAndLeaveFadesRunTogetherAndStopTheTimer) {
-    SkinnedTestWindow w(WS_MINIMIZEBOX);
+    SkinnedTestForm w{TestWindow(WS_MINIMIZEBOX)};
     FadeRecorder fades(w.Window());
-    w.MoveTo(POINT{100, 200});
+    MoveMouseOnto(w.Window(), POINT{100, 200});
     PumpMessages(20);
     fades.draws.clear();
 
-    w.MoveTo(w.ButtonCentre(1));
+    MoveMouseOnto(w.Window(), w.ButtonCentre(1));
     EXPECT_EQ(w.Record().hotButton, 1);
     ASSERT_TRUE(PumpUntil([&] { return fades.OpacitiesOf(1).size() >= 8; }, 2000));
     PumpMessages(60);
     EXPECT_EQ(fades.OpacitiesOf(1), Expected(30, 240, 30));
 
     const std::size_t switchAt = fades.draws.size();
-    w.MoveTo(w.ButtonCentre(2));
+    MoveMouseOnto(w.Window(), w.ButtonCentre(2));
     EXPECT_EQ(w.Record().hotButton, 2);
     ASSERT_TRUE(PumpUntil([&] { return fades.OpacitiesOf(2, switchAt).size() >= 8; }, 2000));
     PumpMessages(60);
@@ -233,7 +233,7 @@ TEST(CaptionFade, EnterAndLeaveFadesRunTogetherAndStopTheTimer) {
     EXPECT_TRUE(TimerRunning(w.Window()));  // still over the strip
 
     const std::size_t leaveAt = fades.draws.size();
-    w.MoveTo(POINT{100, 200});
+    MoveMouseOnto(w.Window(), POINT{100, 200});
     EXPECT_EQ(w.Record().hotButton, 0);
     ASSERT_TRUE(PumpUntil([&] { return HoverSettled(w); }, 2000));
     EXPECT_FALSE(TimerRunning(w.Window()));
@@ -247,9 +247,9 @@ TEST(CaptionFade, EnterAndLeaveFadesRunTogetherAndStopTheTimer) {
 }
 
 TEST(CaptionFade, LeavingTheWindowFadesTheHotButtonOut) {
-    SkinnedTestWindow w(WS_MINIMIZEBOX);
+    SkinnedTestForm w{TestWindow(WS_MINIMIZEBOX)};
     FadeRecorder fades(w.Window());
-    w.MoveTo(w.ButtonCentre(2));
+    MoveMouseOnto(w.Window(), w.ButtonCentre(2));
     PumpMessages(40);  // part of the fade-in
     const std::size_t leaveAt = fades.draws.size();
     ::SetCursorPos(1000, 900);  // off the window: the platform reports the leave

@@ -3,7 +3,7 @@
 // and the copies to the window and the composite.
 #include <gtest/gtest.h>
 
-#include "frame_test_form.h"
+#include "skinned_test_form.h"
 #include "graphics/gx_font.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
@@ -61,7 +61,7 @@ TEST_F(CaptionTest, TheTitleFontIsInstalled) {
 }
 
 TEST_F(CaptionTest, HaloIsDrawnInTheShadowColourAndNotWithoutOne) {
-    FrameTestForm halo(WithText(kCaption));
+    SkinnedTestForm halo{FrameForm(WithText(kCaption))};
     halo.Record().titleShadowColor = kGreenShadow;
     halo.Show();
     const RECT box = TextBox(halo.Record());
@@ -69,7 +69,7 @@ TEST_F(CaptionTest, HaloIsDrawnInTheShadowColourAndNotWithoutOne) {
     EXPECT_GT(CountShadowPixels(withHalo, box), 20);
     EXPECT_GT(CountBrightPixels(withHalo, box), 20);
 
-    FrameTestForm plain(WithText(kCaption));
+    SkinnedTestForm plain{FrameForm(WithText(kCaption))};
     plain.Record().titleShadowColor = skin::kNoColor;
     plain.Show();
     const Pixels noHalo = plain.ScreenPixels();
@@ -78,9 +78,9 @@ TEST_F(CaptionTest, HaloIsDrawnInTheShadowColourAndNotWithoutOne) {
 }
 
 TEST_F(CaptionTest, CaptionTextAppearsInTheTextBoxAndNowhereElse) {
-    FrameTestForm empty(WithText(L""));
+    SkinnedTestForm empty{FrameForm(WithText(L""))};
     empty.Show();
-    FrameTestForm titled(WithText(kCaption));
+    SkinnedTestForm titled{FrameForm(WithText(kCaption))};
     titled.Show();
     const RECT box = TextBox(titled.Record());
     const Pixels without = empty.FrameCopyPixels();
@@ -102,9 +102,9 @@ TEST_F(CaptionTest, CaptionTextAppearsInTheTextBoxAndNowhereElse) {
 }
 
 TEST_F(CaptionTest, RedrawingTheCaptionReplacesTheOldTextOnScreenAndInTheComposite) {
-    FrameTestForm form(WithText(kCaption));
+    SkinnedTestForm form{FrameForm(WithText(kCaption))};
     form.Show();
-    FrameTestForm reference(WithText(L"新标题"));
+    SkinnedTestForm reference{FrameForm(WithText(L"新标题"))};
     reference.Show();
     {
         skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
@@ -128,10 +128,10 @@ TEST_F(CaptionTest, RedrawingTheCaptionReplacesTheOldTextOnScreenAndInTheComposi
 }
 
 TEST_F(CaptionTest, OutlinedCaptionUsesTheGlowText) {
-    FrameTestForm halo(WithText(kCaption));
+    SkinnedTestForm halo{FrameForm(WithText(kCaption))};
     halo.Record().titleShadowColor = kGreenShadow;
     halo.Show();
-    FrameTestForm outlined(WithText(kCaption));
+    SkinnedTestForm outlined{FrameForm(WithText(kCaption))};
     outlined.Record().titleShadowColor = kGreenShadow;
     outlined.Record().titleTextOutlined = true;
     outlined.Show();
@@ -156,7 +156,7 @@ ButtonArea AreaOf(skin::FormRecord& form, int button) {
     return {b.rect.left - 1, form.captionStripTop + 1, b.width, b.height};
 }
 
-void Draw(FrameTestForm& form, int button, bool offScreenOnly, bool pressed, int opacity) {
+void Draw(SkinnedTestForm& form, int button, bool offScreenOnly, bool pressed, int opacity) {
     skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
     ASSERT_TRUE(canvas);
     GxGraphics& graphics = canvas.Graphics();
@@ -167,14 +167,14 @@ TEST_F(CaptionTest, StripLayoutForCloseOnlyAndMinimiseWithClose) {
     FrameFormOptions closeOnly;
     closeOnly.minimizeBox = false;
     skin::skinBackgroundColor = 0x00808080;
-    FrameTestForm single(closeOnly);
+    SkinnedTestForm single{FrameForm(closeOnly)};
     single.Show();
     ASSERT_EQ(single.Record().captionButtons.size(), 1u);
     // A strip 38 + 3 wide, right-aligned: the close button draws at 341..378.
     const ButtonArea close = AreaOf(single.Record(), 1);
     EXPECT_EQ(close.x, 380 - 41 + 1 + 2 - 1);
     const Pixels p = single.FrameCopyPixels();
-    const Pixels cache = SurfacePixels(single.Record().titleCache->Dc(), 0, 0, 380, 25);
+    const Pixels cache = OpaquePixels(single.Record().titleCache->Dc(), 0, 0, 380, 25);
     // The first button's separator, two columns left of it, darkens the title.
     EXPECT_LT(Red(p.At(close.x - 2, 3)), Red(cache.At(close.x - 2, 3)) - 20);
     int changed = 0;
@@ -187,7 +187,7 @@ TEST_F(CaptionTest, StripLayoutForCloseOnlyAndMinimiseWithClose) {
 TEST_F(CaptionTest, MaximiseButtonShowsItsSecondPictureWhileMaximised) {
     FrameFormOptions options;
     options.maximizeBox = true;
-    FrameTestForm form(options);
+    SkinnedTestForm form{FrameForm(options)};
     skin::CaptionButton& maximise = form.Record().captionButtons[1];
     ASSERT_EQ(maximise.kind, skin::kCaptionMaximize);
     maximise.picture = SolidPicture(26, 18, 0xFF0000FF);
@@ -213,7 +213,7 @@ TEST_F(CaptionTest, MaximiseButtonShowsItsSecondPictureWhileMaximised) {
 }
 
 TEST_F(CaptionTest, HoverOverlayRedrawsToTheSamePixelsEveryTime) {
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     const Pixels rendered = form.FrameBufferPixels();
     Draw(form, 2, true, false, 120);
@@ -228,7 +228,7 @@ TEST_F(CaptionTest, HoverOverlayRedrawsToTheSamePixelsEveryTime) {
 
 TEST_F(CaptionTest, OverlayTintsTheCloseButtonRedAndOthersInTheThemeColour) {
     skin::themeColor = 0x0000FF00;
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     const ButtonArea minimise = AreaOf(form.Record(), 1);
     const ButtonArea close = AreaOf(form.Record(), 2);
@@ -248,7 +248,7 @@ TEST_F(CaptionTest, OverlayTintsTheCloseButtonRedAndOthersInTheThemeColour) {
 
 TEST_F(CaptionTest, PressedCloseButtonIsRedAndOthersDarker) {
     skin::skinBackgroundColor = 0x00808080;
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     const ButtonArea minimise = AreaOf(form.Record(), 1);
     const ButtonArea close = AreaOf(form.Record(), 2);
@@ -263,7 +263,7 @@ TEST_F(CaptionTest, PressedCloseButtonIsRedAndOthersDarker) {
 }
 
 TEST_F(CaptionTest, ButtonRedrawIsCopiedToTheWindowAndTheCompositeUnlessOffScreen) {
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     const ButtonArea close = AreaOf(form.Record(), 2);
     const GxArgb before = form.FrameCopyPixels().At(close.x + 3, close.y + 3);
@@ -287,7 +287,7 @@ TEST_F(CaptionTest, ButtonRedrawIsCopiedToTheWindowAndTheCompositeUnlessOffScree
 
 TEST_F(CaptionTest, StatusPartsAreLaidOutFromTheLeftAndShareTheRest) {
     skin::skinBackgroundColor = 0x00404040;
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Record().statusHeight = 20;
     form.Record().statusPartWidths = {100, -1, 50, -1};
     skin::LayoutStatusArea(form.FormIndex());

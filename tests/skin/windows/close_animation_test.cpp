@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "frame_test_form.h"
+#include "skinned_test_form.h"
 #include "skin/core/skin_registry.h"
 #include "skin/windows/close_animation.h"
 #include "skin/windows/window_snapshot.h"
@@ -67,7 +67,7 @@ protected:
 };
 
 TEST_F(CloseAnimationTest, VariantTwoShrinksByTwoPercentAndGrowsBack) {
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     FrameRecorder recorder(form.Window());
     const DWORD start = ::GetTickCount();
@@ -100,7 +100,7 @@ TEST_F(CloseAnimationTest, VariantTwoShrinksByTwoPercentAndGrowsBack) {
 }
 
 TEST_F(CloseAnimationTest, VariantThreeFadesInPlaceDownToZero) {
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     FrameRecorder recorder(form.Window());
     skin::PlayCloseAnimation(form.Window(), 3);
@@ -119,7 +119,7 @@ TEST_F(CloseAnimationTest, VariantThreeFadesInPlaceDownToZero) {
 }
 
 TEST_F(CloseAnimationTest, VariantZeroAndOutOfRangeValuesPlayNothing) {
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     FrameRecorder recorder(form.Window());
     for (std::int32_t variant : {0, 10, -1, 99}) skin::PlayCloseAnimation(form.Window(), variant);
@@ -141,7 +141,7 @@ class CollapseTest : public CloseAnimationTest, public ::testing::WithParamInter
 
 TEST_P(CollapseTest, LastFrameAndPauses) {
     const Collapse c = GetParam();
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     FrameRecorder recorder(form.Window());
     skin::PlayCloseAnimation(form.Window(), c.variant);
@@ -172,13 +172,13 @@ INSTANTIATE_TEST_SUITE_P(Variants, CollapseTest,
 TEST_F(CloseAnimationTest, AnAlreadyLayeredWindowAnimatesTheSameWay) {
     std::vector<skin::CloseAnimationFrame> plainFrames;
     {
-        FrameTestForm form;
+        SkinnedTestForm form{FrameForm()};
         form.Show();
         FrameRecorder recorder(form.Window());
         skin::PlayCloseAnimation(form.Window(), 2);
         plainFrames = recorder.frames;
     }
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     ::SetWindowLongPtrW(form.Window(), GWL_EXSTYLE, ::GetWindowLongPtrW(form.Window(), GWL_EXSTYLE) | WS_EX_LAYERED);
     ::SetLayeredWindowAttributes(form.Window(), 0, 128, LWA_ALPHA);
@@ -198,7 +198,7 @@ TEST_F(CloseAnimationTest, AnAlreadyLayeredWindowAnimatesTheSameWay) {
 }
 
 TEST_F(CloseAnimationTest, SnapshotOfASkinnedFormIsItsCompositeMadeOpaque) {
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     skin::SurfacePtr snapshot = skin::SnapshotWindow(form.Window());
     ASSERT_TRUE(snapshot);

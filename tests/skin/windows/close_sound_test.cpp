@@ -6,7 +6,7 @@
 
 #include "../../app/sound_check.h"
 #include "app/audio/playback.h"
-#include "frame_test_form.h"
+#include "skinned_test_form.h"
 #include "skin/windows/close_animation.h"
 #include "test_support.h"
 
@@ -20,7 +20,7 @@ TEST(CloseAnimationSound, APlayingSoundGoesOnThroughEveryAnimationPause) {
 
     for (const int variant : {2, 3}) {
         SCOPED_TRACE(variant);
-        FrameTestForm form;
+        SkinnedTestForm form{FrameForm()};
         form.Show();
         ResetCapture();
         PlayMp3(file);

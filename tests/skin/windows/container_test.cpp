@@ -19,7 +19,7 @@
 #include "skin/windows/container_blit.h"
 #include "skin/windows/label.h"
 #include "skin/windows/skin_startup.h"
-#include "skin_test_form.h"
+#include "skinned_test_form.h"
 #include "test_support.h"
 
 namespace pelorin::test {
@@ -68,25 +68,18 @@ protected:
     skin::ContainerRecord& Record(HWND box) { return form.Record().containers[Index(box)]; }
 
     // The box as last drawn, from the form's frameCopy.
-    Pixels Drawn(HWND box) {
-        const RECT area = skin::ClientAreaInForm(box);
-        const Pixels all = SurfacePixels(*form.Record().frameCopy);
-        Pixels out(area.right - area.left, area.bottom - area.top);
-        for (int y = 0; y < out.height; ++y)
-            for (int x = 0; x < out.width; ++x) out.At(x, y) = all.At(area.left + x, area.top + y) | 0xFF000000u;
-        return out;
-    }
+    Pixels Drawn(HWND box) { return form.Drawn(box); }
     Pixels Draw(HWND box) {
         skin::DrawContainer(form.FormIndex(), Index(box));
         return Drawn(box);
     }
     bool IsBackground(const Pixels& p, HWND box, int x, int y) {
-        return Near(p.At(x, y), SkinTestForm::BackgroundBehind(box, x, y), 1);
+        return Near(p.At(x, y), form.BackgroundBehind(box, x, y), 1);
     }
     // The light inner ring runs along row 6; the caption box takes it out
     // (the caption's dark ink never makes a pixel lighter).
     bool RingAt(const Pixels& p, HWND box, int x) {
-        return Sum(p.At(x, 6)) > Sum(SkinTestForm::BackgroundBehind(box, x, 6)) + 8;
+        return Sum(p.At(x, 6)) > Sum(form.BackgroundBehind(box, x, 6)) + 8;
     }
     // First and last column of the gap in the top ring (straight part only).
     std::pair<int, int> Gap(const Pixels& p, HWND box) {
@@ -99,7 +92,7 @@ protected:
         return {first, last};
     }
 
-    SkinTestForm form;
+    EveryKindForm form;
 };
 
 TEST_F(ContainerTest, AttachKeepsTheSettingsAndDefaults) {
@@ -175,7 +168,7 @@ TEST_F(ContainerTest, CentredCaptionWiderThanTheBoxStartsLeftOfIt) {
     auto inkIn = [&](int from, int to) {
         for (int x = from; x < to; ++x)
             for (int y = 1; y < 16; ++y)
-                if (Sum(p.At(x, y)) < Sum(SkinTestForm::BackgroundBehind(box, x, y)) - 150) return true;
+                if (Sum(p.At(x, y)) < Sum(form.BackgroundBehind(box, x, y)) - 150) return true;
         return false;
     };
     EXPECT_TRUE(inkIn(0, 4));
@@ -188,7 +181,7 @@ TEST_F(ContainerTest, FrameHasADarkOuterAndALightInnerRing) {
     const Pixels p = Draw(box);
     const int midY = kBoxH / 2;
     const int midX = kBoxW / 2;
-    auto behind = [&](int x, int y) { return SkinTestForm::BackgroundBehind(box, x, y); };
+    auto behind = [&](int x, int y) { return form.BackgroundBehind(box, x, y); };
     const GxArgb dark = 0x28000000;   // black at alpha 40
     const GxArgb light = 0x5AFFFFFF;  // white at alpha 90
     EXPECT_TRUE(Near(p.At(0, midY), Over(dark, behind(0, midY)), 12)) << Hex(p.At(0, midY));
@@ -299,7 +292,7 @@ TEST_F(ContainerTest, MovingAContainerMarksTheFormsContainersStaleAndRepaintsItO
 
 TEST_F(ContainerTest, DestroyingFormsWithContainersAndLabelsLeavesEveryCounter) {
     auto once = [] {
-        SkinTestForm other;
+        EveryKindForm other;
         other.Apply();
         other.SetKnownFrame();
         skin::AttachContainer(other.groupBox);

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "form_test_window.h"
+#include "skinned_test_form.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/menu_registry.h"
@@ -18,11 +18,11 @@ namespace {
 TEST(FormChildren, ASkinnedPushButtonIsPaintedByTheSkinOthersByTheirOwner) {
     HWND skinned = nullptr;
     HWND ownerDrawn = nullptr;
-    SkinnedTestWindow w(0, SkinnedTestWindow::DefaultSettings(), [&](HWND window) {
+    SkinnedTestForm w{TestWindow(0, TestWindowSettings(), [&](HWND window) {
         skinned = AddChild(window, L"BUTTON", BS_PUSHBUTTON, 40, 80, 100, 30, L"确认");
         // Owner-drawn before the skin came: not taken over.
         ownerDrawn = AddChild(window, L"BUTTON", BS_OWNERDRAW, 40, 140, 100, 30, L"自绘");
-    });
+    })};
     ASSERT_GT(skin::FindButton(w.FormIndex(), skinned), 0);
     ASSERT_EQ(skin::FindButton(w.FormIndex(), ownerDrawn), 0);
     const skin::FormRecord& f = w.Record();
@@ -46,8 +46,9 @@ TEST(FormChildren, ASkinnedPushButtonIsPaintedByTheSkinOthersByTheirOwner) {
 
 TEST(FormChildren, EachListBoxKeepsOnePatternBrush) {
     HWND list = nullptr;
-    SkinnedTestWindow w(0, SkinnedTestWindow::DefaultSettings(),
-                        [&](HWND window) { list = AddChild(window, L"ListBox", WS_BORDER, 40, 80, 150, 120); });
+    SkinnedTestForm w{TestWindow(0, TestWindowSettings(), [&](HWND window) {
+        list = AddChild(window, L"ListBox", WS_BORDER, 40, 80, 150, 120);
+    })};
     skin::SetPropValue(list, skin::prop::kTextColor, 0x00112233);
     HDC dc = ::GetDC(list);
     const auto first = reinterpret_cast<HBRUSH>(
@@ -86,7 +87,7 @@ TEST(FormMenus, CommandIdentifiersNameTheMenuAndTheItemInDecimal) {
     EXPECT_EQ(skin::DecodeMenuCommand(4294967295u).item, 7295);
 
     skin::menuRegistry.Clear();
-    SkinnedTestWindow w;
+    SkinnedTestForm w{TestWindow()};
     std::vector<MenuCall> calls;
     HMENU first = ::CreatePopupMenu();
     HMENU second = ::CreatePopupMenu();

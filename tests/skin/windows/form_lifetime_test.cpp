@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "form_test_window.h"
+#include "skinned_test_form.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/close_animation.h"
@@ -17,7 +17,7 @@ namespace pelorin::test {
 namespace {
 
 TEST(FormClose, ACloseQueryAnsweringZeroKeepsTheWindowAndPlaysNothing) {
-    SkinnedTestWindow w;
+    SkinnedTestForm w{TestWindow()};
     ASSERT_EQ(skin::SetCloseAnimation(w.Window(), 2), 1);
     int asked = 0;
     w.Record().closeQuery = [&] {
@@ -41,7 +41,7 @@ TEST(FormClose, ACloseQueryAnsweringZeroKeepsTheWindowAndPlaysNothing) {
 }
 
 TEST(FormClose, AnAcceptedCloseQueryPlaysTheChosenAnimationThenCloses) {
-    SkinnedTestWindow w;
+    SkinnedTestForm w{TestWindow()};
     ASSERT_EQ(skin::SetCloseAnimation(w.Window(), 3), 1);
     w.Record().closeQuery = [] { return 1; };
     std::vector<std::int32_t> alphas;
@@ -56,7 +56,7 @@ TEST(FormClose, AnAcceptedCloseQueryPlaysTheChosenAnimationThenCloses) {
 
 TEST(FormClose, VariantZeroClosesAtOnce) {
     const std::int32_t before = skin::formRegistry.Size();
-    SkinnedTestWindow w;
+    SkinnedTestForm w{TestWindow()};
     ASSERT_EQ(skin::SetCloseAnimation(w.Window(), 0), 1);
     w.Record().closeQuery = [] { return 1; };
     int frames = 0;
@@ -71,10 +71,11 @@ TEST(FormClose, VariantZeroClosesAtOnce) {
 }
 
 TEST(FormClose, DestroyingTheFirstFormRenumbersTheSecond) {
-    auto first = std::make_unique<SkinnedTestWindow>();
+    auto first = std::make_unique<SkinnedTestForm>(TestWindow());
     HWND button = nullptr;
-    SkinnedTestWindow second(0, SkinnedTestWindow::DefaultSettings(),
-                             [&](HWND window) { button = AddChild(window, L"BUTTON", BS_PUSHBUTTON, 20, 60, 80, 24); });
+    SkinnedTestForm second{TestWindow(0, TestWindowSettings(), [&](HWND window) {
+        button = AddChild(window, L"BUTTON", BS_PUSHBUTTON, 20, 60, 80, 24);
+    })};
     const std::int32_t firstIndex = first->FormIndex();
     ASSERT_EQ(second.FormIndex(), firstIndex + 1);
     ASSERT_EQ(skin::GetPropInt(button, skin::prop::kFormIndex), firstIndex + 1);

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "base/handle.h"
-#include "form_test_window.h"
+#include "skinned_test_form.h"
 #include "graphics/gx_object.h"
 #include "skin/core/skin_registry.h"
 #include "test_support.h"
@@ -33,11 +33,11 @@ void ExpectSame(const Counts& before, const Counts& after) {
 }
 
 TEST(FormResources, FiftyFormsOpenedAndClosedLeaveNothing) {
-    { SkinnedTestWindow warmUp(WS_MINIMIZEBOX | WS_MAXIMIZEBOX); }
+    { SkinnedTestForm warmUp{TestWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX)}; }
     const Counts before;
     for (int i = 0; i < 50; ++i) {
-        SkinnedTestWindow w(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-        w.MoveTo(w.ButtonCentre(1 + i % 3));
+        SkinnedTestForm w{TestWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX)};
+        MoveMouseOnto(w.Window(), w.ButtonCentre(1 + i % 3));
         if (i % 2) ::SendMessageW(w.Window(), WM_CLOSE, 0, 0);
     }
     PumpMessages(30);
@@ -45,17 +45,17 @@ TEST(FormResources, FiftyFormsOpenedAndClosedLeaveNothing) {
 }
 
 TEST(FormResources, FiveHundredHoverFadesLeaveNothingAndStopTheTimer) {
-    SkinnedTestWindow w(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-    w.MoveTo(POINT{150, 250});
+    SkinnedTestForm w{TestWindow(WS_MINIMIZEBOX | WS_MAXIMIZEBOX)};
+    MoveMouseOnto(w.Window(), POINT{150, 250});
     PumpMessages(30);
     const Counts before;
     const HWND window = w.Window();
     for (int i = 0; i < 500; ++i) {
-        w.MoveTo(w.ButtonCentre(1 + i % 3));
+        MoveMouseOnto(w.Window(), w.ButtonCentre(1 + i % 3));
         // The hover timer's ticks, as the platform delivers them.
         for (int tick = 0; tick < 9; ++tick) ::SendMessageW(window, WM_TIMER, reinterpret_cast<WPARAM>(window), 0);
     }
-    w.MoveTo(POINT{150, 250});
+    MoveMouseOnto(w.Window(), POINT{150, 250});
     ASSERT_TRUE(PumpUntil(
         [&] { return !w.Record().hoverTimerOn && w.Record().leaveFade.button == 0 && w.Record().hotButton == 0; },
         2000));

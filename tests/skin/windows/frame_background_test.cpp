@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "frame_test_form.h"
+#include "skinned_test_form.h"
 #include "graphics/gx_bitmap.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
@@ -77,7 +77,7 @@ TEST_P(StretchTest, StretchedPictureCoversTheWholeClientArea) {
     GxBitmap decoded;
     ASSERT_TRUE(decoded.LoadFromBytes(picture));
     ASSERT_EQ((decoded.GetPixelFormat() & PixelFormatAlpha) == 0, opaque) << "the picture takes the path meant";
-    FrameTestForm form(PlainFrame());
+    SkinnedTestForm form{FrameForm(PlainFrame())};
     form.Record().backgroundPicture = picture;
     form.Record().backgroundPictureMode = 3;
     form.Record().backgroundPictureColor = kFillColor;
@@ -111,7 +111,7 @@ TEST_F(FrameBackgroundTest, NaturalSizeModesPlaceThePictureByTheTable) {
     for (const Case c : {Case{0, 0, 0}, Case{2, 140, 244}, Case{6, 280, 487}}) {
         SCOPED_TRACE(c.mode);
         skin::skinPictureMode = c.mode;
-        FrameTestForm form(PlainFrame());
+        SkinnedTestForm form{FrameForm(PlainFrame())};
         form.Show();
         const Pixels p = form.ScreenPixels();
         // Rows 243 and 293 of the centred picture are half covered; test inside and outside.
@@ -129,7 +129,7 @@ TEST_F(FrameBackgroundTest, NaturalSizeModesPlaceThePictureByTheTable) {
 TEST_F(FrameBackgroundTest, TiledModeRepeatsThePictureAcrossTheTopStrip) {
     skin::skinBackgroundPicture = QuadrantPicture();
     skin::skinPictureMode = 4;
-    FrameTestForm form(PlainFrame());
+    SkinnedTestForm form{FrameForm(PlainFrame())};
     form.Show();
     const Pixels p = form.ScreenPixels();
     for (int repeat = 0; repeat < 3; ++repeat) {
@@ -146,7 +146,7 @@ TEST_F(FrameBackgroundTest, TiledModeRepeatsThePictureAcrossTheTopStrip) {
 TEST_F(FrameBackgroundTest, OwnPictureTakesPrecedenceOverTheSkinPicture) {
     skin::skinBackgroundPicture = SolidPicture(20, 20, 0xFF00FF00);
     skin::skinPictureMode = 3;
-    FrameTestForm form(PlainFrame());
+    SkinnedTestForm form{FrameForm(PlainFrame())};
     form.Record().backgroundPicture = SolidPicture(20, 20, 0xFFFF0000);
     form.Record().backgroundPictureMode = 0;
     form.Record().backgroundPictureColor = 0x00FFFFFF;
@@ -158,20 +158,20 @@ TEST_F(FrameBackgroundTest, OwnPictureTakesPrecedenceOverTheSkinPicture) {
 
 TEST_F(FrameBackgroundTest, WithoutPictureTheSkinColourShowsAndTheTintCoversIt) {
     {
-        FrameTestForm form(PlainFrame());
+        SkinnedTestForm form{FrameForm(PlainFrame())};
         form.Show();
         const Pixels p = form.ScreenPixels();
         for (const auto& [x, y] : {std::pair{0, 0}, std::pair{190, 268}, std::pair{379, 536}})
             ExpectPixel(p, x, y, kFill, "skin colour", 2);
     }
     {
-        FrameTestForm form(PlainFrame());
+        SkinnedTestForm form{FrameForm(PlainFrame())};
         form.Record().backgroundColor = 0x000000C0;  // opaque red tint
         form.Show();
         ExpectPixel(form.ScreenPixels(), 190, 268, 0xFFC00000, "opaque tint", 2);
     }
     {
-        FrameTestForm form(PlainFrame());
+        SkinnedTestForm form{FrameForm(PlainFrame())};
         form.Record().backgroundColor = 0x000000C0;
         form.Record().backgroundAlpha = 100;
         form.Show();
@@ -185,7 +185,7 @@ TEST_F(FrameBackgroundTest, WithoutPictureTheSkinColourShowsAndTheTintCoversIt) 
 TEST_F(FrameBackgroundTest, GlossTitleLimitsTheTintToBelowTheTitleArea) {
     FrameFormOptions options;
     options.titleHeight = 60;
-    FrameTestForm form(options);
+    SkinnedTestForm form{FrameForm(options)};
     form.Record().backgroundColor = 0x000000C0;
     form.Record().glossTitle = true;
     form.Show();
@@ -198,7 +198,7 @@ TEST_F(FrameBackgroundTest, GlossTitleLimitsTheTintToBelowTheTitleArea) {
     EXPECT_LT(Red(p.At(190, 50)), 0xC0 + 2);
 
     // Without a tint the gloss is white fading out.
-    FrameTestForm plain(options);
+    SkinnedTestForm plain{FrameForm(options)};
     plain.Record().glossTitle = true;
     plain.Show();
     const Pixels q = plain.FrameCopyPixels();
@@ -208,7 +208,7 @@ TEST_F(FrameBackgroundTest, GlossTitleLimitsTheTintToBelowTheTitleArea) {
 
 TEST_F(FrameBackgroundTest, OutlineDrawsADarkOuterAndALightInnerRing) {
     skin::skinBackgroundColor = 0x00808080;
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     const GxArgb grey = 0xFF808080;
     const GxArgb dark = Over(155u << 24, grey);
@@ -226,7 +226,7 @@ TEST_F(FrameBackgroundTest, OutlineDrawsADarkOuterAndALightInnerRing) {
 }
 
 TEST_F(FrameBackgroundTest, TitleWindowGetsARoundedRegion) {
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     HRGN region = ::CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(::GetWindowRgn(form.Window(), region), ERROR);
@@ -248,7 +248,7 @@ TEST_F(FrameBackgroundTest, TitleWindowGetsARoundedRegion) {
 }
 
 TEST_F(FrameBackgroundTest, RenderRecordsTheClientSizeAndClearsThePendingFlag) {
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Record().clientWidth = 0;
     form.Show();
     EXPECT_FALSE(form.Record().renderPending);
@@ -260,7 +260,7 @@ TEST_F(FrameBackgroundTest, RenderRecordsTheClientSizeAndClearsThePendingFlag) {
 }
 
 TEST_F(FrameBackgroundTest, PresentedRenderRepaintsTheDirectSkinnedChildrenOnly) {
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     HWND direct = ::CreateWindowExW(0, L"BUTTON", L"a", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 20, 60, 80, 24,

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/handle.h"
-#include "frame_test_form.h"
+#include "skinned_test_form.h"
 #include "graphics/gx_object.h"
 #include "skin/core/skin_registry.h"
 #include "skin/pictures/embedded_pictures.h"
@@ -34,7 +34,7 @@ TEST(FrameResourcesTest, FiftyRendersWithPictureCaptionAndStatusAreaLeakNothing)
     FrameFormOptions options;
     options.maximizeBox = true;
     options.text = L"测试标题";
-    FrameTestForm form(options);
+    SkinnedTestForm form{FrameForm(options)};
     form.Record().statusHeight = 18;
     form.Record().titleShadowColor = 0x00808080;
     skin::LayoutStatusArea(form.FormIndex());
@@ -54,7 +54,7 @@ TEST(FrameResourcesTest, FiftyRendersWithPictureCaptionAndStatusAreaLeakNothing)
 }
 
 TEST(FrameResourcesTest, TwentyCloseAnimationsLeakNothing) {
-    FrameTestForm form;
+    SkinnedTestForm form{FrameForm()};
     form.Show();
     // The first animation makes the window layered for good.
     skin::PlayCloseAnimation(form.Window(), 1);

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "list_test_form.h"
+#include "skinned_test_form.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/windows/header_painter.h"
@@ -15,6 +15,9 @@
 
 namespace pelorin::test {
 namespace {
+
+// Every pixel of the known frame the lists are drawn on.
+constexpr GxArgb kBackground = 0xFF506070;
 
 RECT ItemRect(HWND header, int column) {
     RECT r{};
@@ -59,14 +62,14 @@ class HeaderTest : public ::testing::Test {
 protected:
     HWND AddAttachedList(DWORD style, const std::vector<TestColumn>& columns) {
         HWND list = form.AddListView(style, columns);
-        form.Attach();
+        form.ApplyOnKnownFrame(kBackground);
         header = ListView_GetHeader(list);
         ::UpdateWindow(header);
         return list;
     }
     Pixels HeaderPixels() {
         ::UpdateWindow(header);
-        return ListTestForm::WindowPixels(header);
+        return WholeWindowPixels(header);
     }
     POINT CentreOf(int column) {
         const RECT r = ItemRect(header, column);
@@ -80,7 +83,7 @@ protected:
         PumpMessages(60);
     }
 
-    ListTestForm form;
+    SkinnedTestForm form{FormAt(100, 80, 460, 460)};
     HWND header = nullptr;
 };
 
@@ -92,9 +95,9 @@ TEST_F(HeaderTest, AHeaderWithoutButtonsShowsTheFlatGradientAndNeverTheHotOrPres
     // Theme at alpha 60 at the top of a cell, fading towards alpha 10 below.
     const RECT first = ItemRect(header, 0);
     const GxArgb top = before.At(first.left + 2, 0);
-    EXPECT_TRUE(Near(top, Over(skin::ToArgb(skin::themeColor, 60), ListTestForm::kBackground), 8)) << Hex(top);
+    EXPECT_TRUE(Near(top, Over(skin::ToArgb(skin::themeColor, 60), kBackground), 8)) << Hex(top);
     const GxArgb bottom = before.At(first.left + 2, before.height - 1);
-    EXPECT_TRUE(Near(bottom, Over(skin::ToArgb(skin::themeColor, 10), ListTestForm::kBackground), 8)) << Hex(bottom);
+    EXPECT_TRUE(Near(bottom, Over(skin::ToArgb(skin::themeColor, 10), kBackground), 8)) << Hex(bottom);
 
     MoveTo(CentreOf(1));
     EXPECT_EQ(form.HeaderOf(header).hotColumn, 2) << "the pointer did not reach the header";
@@ -117,7 +120,7 @@ TEST_F(HeaderTest, AClickableHeaderShadesTheColumnUnderThePointerAndThePressedCo
     const RECT second = ItemRect(header, 1);
     const int x = second.left + 2, y = 1;
     // White at alpha 80 at the top of a clickable cell.
-    EXPECT_TRUE(Near(before.At(x, y), Over(0x50FFFFFF, ListTestForm::kBackground), 10)) << Hex(before.At(x, y));
+    EXPECT_TRUE(Near(before.At(x, y), Over(0x50FFFFFF, kBackground), 10)) << Hex(before.At(x, y));
 
     MoveTo(CentreOf(1));
     const Pixels hot = HeaderPixels();

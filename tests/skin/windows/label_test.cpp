@@ -16,7 +16,7 @@
 #include "skin/windows/container_blit.h"
 #include "skin/windows/label.h"
 #include "skin/windows/skin_startup.h"
-#include "skin_test_form.h"
+#include "skinned_test_form.h"
 #include "test_support.h"
 
 namespace pelorin::test {
@@ -55,30 +55,15 @@ protected:
                                  nullptr, nullptr);
     }
     std::int32_t Index(HWND label) { return skin::FindLabel(form.FormIndex(), label); }
-    Pixels Drawn(HWND label) {
-        const RECT area = skin::ClientAreaInForm(label);
-        const Pixels all = SurfacePixels(*form.Record().frameCopy);
-        Pixels out(area.right - area.left, area.bottom - area.top);
-        for (int y = 0; y < out.height; ++y)
-            for (int x = 0; x < out.width; ++x) out.At(x, y) = all.At(area.left + x, area.top + y) | 0xFF000000u;
-        return out;
-    }
+    Pixels Drawn(HWND label) { return form.Drawn(label); }
     // What the window shows now, read through its own DC without letting it
     // paint first.
-    static Pixels ShownNow(HWND window) {
-        RECT client{};
-        ::GetClientRect(window, &client);
-        HDC dc = ::GetDC(window);
-        Pixels out = DcPixels(dc, client.right, client.bottom);
-        ::ReleaseDC(window, dc);
-        for (GxArgb& p : out.argb) p |= 0xFF000000u;
-        return out;
-    }
-    static InkBounds Ink(const Pixels& p, HWND label) {
+    static Pixels ShownNow(HWND window) { return ClientPixels(window); }
+    InkBounds Ink(const Pixels& p, HWND label) const {
         InkBounds b;
         for (int y = 0; y < p.height; ++y)
             for (int x = 0; x < p.width; ++x)
-                if (Sum(p.At(x, y)) < Sum(SkinTestForm::BackgroundBehind(label, x, y)) - 150) {
+                if (Sum(p.At(x, y)) < Sum(form.BackgroundBehind(label, x, y)) - 150) {
                     b.left = std::min(b.left, x);
                     b.right = std::max(b.right, x);
                     b.top = std::min(b.top, y);
@@ -87,7 +72,7 @@ protected:
         return b;
     }
 
-    SkinTestForm form;
+    EveryKindForm form;
 };
 
 TEST_F(LabelTest, SkinLabelFillsTheRecordAndRefusesWindowsOutsideForms) {
@@ -141,7 +126,7 @@ TEST_F(LabelTest, SetWindowTextRepaintsAtOnceOverTheUnchangedBackground) {
     int notBackground = 0;
     for (int y = 0; y < shown.height; ++y)
         for (int x = ink.right + 3; x < shown.width; ++x)
-            notBackground += Near(shown.At(x, y), SkinTestForm::BackgroundBehind(label, x, y), 2) ? 0 : 1;
+            notBackground += Near(shown.At(x, y), form.BackgroundBehind(label, x, y), 2) ? 0 : 1;
     EXPECT_EQ(notBackground, 0);
     EXPECT_FALSE(form.Record().labels[Index(label)].backgroundStale);
 }

@@ -7,7 +7,7 @@
 
 #include "base/handle.h"
 #include "graphics/gx_object.h"
-#include "list_test_form.h"
+#include "skinned_test_form.h"
 #include "skin/core/skin_registry.h"
 #include "skin/windows/box_frame.h"
 #include "skin/windows/header_painter.h"
@@ -15,6 +15,9 @@
 
 namespace pelorin::test {
 namespace {
+
+// Every pixel of the known frame the lists are drawn on.
+constexpr GxArgb kBackground = 0xFF506070;
 
 struct Counters {
     long gdi = LiveHandleCount(HandleKind::GdiObject);
@@ -25,7 +28,7 @@ struct Counters {
 };
 
 TEST(ListResourcesTest, AThousandHeaderDrawsAndBorderPaintsLeaveEveryCounterWhereItStarted) {
-    ListTestForm form;
+    SkinnedTestForm form{FormAt(100, 80, 460, 460)};
     HWND list = form.AddListView(0, MusicListColumns(), 60);
     HWND header = ListView_GetHeader(list);
     // One column with an icon, so that the icon path runs too.
@@ -37,7 +40,7 @@ TEST(ListResourcesTest, AThousandHeaderDrawsAndBorderPaintsLeaveEveryCounterWher
     item.fmt = HDF_LEFT | HDF_STRING | HDF_IMAGE;
     item.iImage = 0;
     Header_SetItem(header, 1, &item);
-    form.Attach();
+    form.ApplyOnKnownFrame(kBackground);
     const std::int32_t headerIndex = skin::FindHeader(form.FormIndex(), header);
     const std::int32_t listIndex = skin::FindListControl(form.FormIndex(), list);
     ASSERT_NE(headerIndex, 0);

@@ -12,7 +12,6 @@
 
 #include "base/handle.h"
 #include "graphics/gx_object.h"
-#include "other_kinds_form.h"
 #include "skin/core/apply_skin.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
@@ -20,6 +19,8 @@
 #include "skin/core/window_props.h"
 #include "skin/windows/container.h"
 #include "skin/windows/other_kinds.h"
+#include "skin/windows/skin_startup.h"
+#include "skinned_test_form.h"
 #include "test_support.h"
 
 namespace pelorin::test {
@@ -27,6 +28,47 @@ namespace {
 
 // A theme colour no form background resembles.
 constexpr COLORREF kTheme = 0x000000FF;
+constexpr int kFirstCommand = 501;
+// The colour the transparent child paints itself in.
+constexpr COLORREF kChildColor = RGB(250, 20, 200);
+
+FormOptions OtherKindsOptions() {
+    FormOptions options = FormAt(100, 80, 420, 320);
+    options.style = WS_POPUP;
+    options.text = L"其他控件";
+    return options;
+}
+
+// The remaining control kinds on one form: a vertical and a horizontal
+// up-down, a toolbar with two icon buttons, a tab control attached as a
+// container, a transparent child of a class that paints one colour, and a
+// transparent edit.
+class OtherKindsForm : public SkinnedTestForm {
+public:
+    OtherKindsForm() : SkinnedTestForm(OtherKindsOptions()) {
+        skin::SkinStartup();
+        skin::firstSizePending = 0;  // the process's first size change happened long ago
+        upDown = AddUpDown(0, 20, 60, 18, 30);
+        upDownHorz = AddUpDown(UDS_HORZ, 50, 60, 30, 18);
+        toolbar = AddToolbar(TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 20, 110, 180, 32, 2,
+                             RGB(0, 255, 0), kFirstCommand);
+        tab = AddTab(WS_CLIPSIBLINGS, {L"第一页", L"第二页", L"第三页"}, 220, 50, 180, 120);
+        painted = AddPaintedChild(kChildColor, WS_EX_TRANSPARENT, 20, 200, 60, 40);
+        transparentEdit = Add(L"Edit", WS_VISIBLE | WS_BORDER, 100, 200, 80, 22, L"", WS_EX_TRANSPARENT);
+        skin::SkinSettings settings;
+        settings.titleHeight = 30;
+        Apply(settings);
+        skin::AttachContainer(tab);
+        Show(40);
+    }
+
+    HWND upDown = nullptr;      // vertical, range 0..100 at 50
+    HWND upDownHorz = nullptr;  // UDS_HORZ, range 0..100 at 50
+    HWND toolbar = nullptr;     // two buttons with green icons, then a separator
+    HWND tab = nullptr;         // three items, item 0 selected
+    HWND painted = nullptr;     // WS_EX_TRANSPARENT, paints kChildColor
+    HWND transparentEdit = nullptr;
+};
 
 bool Contains(const std::vector<UINT>& codes, UINT code) {
     return std::find(codes.begin(), codes.end(), code) != codes.end();
@@ -58,7 +100,7 @@ protected:
     // The drawn pixel beside the theme colour at `alpha` over the frame behind it.
     ::testing::AssertionResult ShowsTheme(HWND control, int x, int y, std::uint32_t alpha, int tolerance = 14) {
         const GxArgb drawn = form.Drawn(control).At(x, y);
-        const GxArgb expected = ThemeOver(alpha, form.BackgroundBehind(control, x, y));
+        const GxArgb expected = ThemeOver(alpha, form.FrameBufferBehind(control, x, y));
         if (Near(drawn, expected, tolerance)) return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure()
                << "drawn " << Hex(drawn) << ", expected about " << Hex(expected) << " at " << x << "," << y;
@@ -70,18 +112,18 @@ protected:
 
 TEST_F(OtherKindsTest, UpDownArrowClicksStepThePositionAndReachTheParent) {
     // Vertical, 18 x 30: the upper half increments, the lower decrements.
-    OtherKindsForm::Press(form.upDown, {9, 7});
-    OtherKindsForm::Release(form.upDown, {9, 7});
+    Press(form.upDown, {9, 7});
+    Release(form.upDown, {9, 7});
     EXPECT_EQ(::SendMessageW(form.upDown, UDM_GETPOS32, 0, 0), 51);
     EXPECT_TRUE(Contains(form.Messages().notifyCodes, UDN_DELTAPOS));
     EXPECT_GE(form.Messages().vScrolls, 1);
-    OtherKindsForm::Press(form.upDown, {9, 22});
-    OtherKindsForm::Release(form.upDown, {9, 22});
+    Press(form.upDown, {9, 22});
+    Release(form.upDown, {9, 22});
     EXPECT_EQ(::SendMessageW(form.upDown, UDM_GETPOS32, 0, 0), 50);
 
     // Horizontal, 30 x 18: the right half increments.
-    OtherKindsForm::Press(form.upDownHorz, {22, 9});
-    OtherKindsForm::Release(form.upDownHorz, {22, 9});
+    Press(form.upDownHorz, {22, 9});
+    Release(form.upDownHorz, {22, 9});
     EXPECT_EQ(::SendMessageW(form.upDownHorz, UDM_GETPOS32, 0, 0), 51);
     EXPECT_GE(form.Messages().hScrolls, 1);
 }
@@ -96,13 +138,13 @@ TEST_F(OtherKindsTest, UpDownPartsAreThemeGradientsStrongerWhilePressed) {
     EXPECT_TRUE(ShowsTheme(form.upDown, 2, 20, alphaAt(100, 50, 5)));
     const int normalRed = Red(form.Drawn(form.upDown).At(2, 8));
 
-    OtherKindsForm::Press(form.upDown, {9, 7});
+    Press(form.upDown, {9, 7});
     // Pressed: lit from below, 100 at the top to 200 at the bottom.
     EXPECT_TRUE(ShowsTheme(form.upDown, 2, 8, alphaAt(100, 200, 8)));
     EXPECT_GT(Red(form.Drawn(form.upDown).At(2, 8)), normalRed + 20);
     // The other part stays as it was.
     EXPECT_TRUE(ShowsTheme(form.upDown, 2, 20, alphaAt(100, 50, 5)));
-    OtherKindsForm::Release(form.upDown, {9, 7});
+    Release(form.upDown, {9, 7});
     EXPECT_NEAR(Red(form.Drawn(form.upDown).At(2, 8)), normalRed, 3);
 
     // The dark arrow in the middle of each part.
@@ -112,10 +154,10 @@ TEST_F(OtherKindsTest, UpDownPartsAreThemeGradientsStrongerWhilePressed) {
 
 TEST_F(OtherKindsTest, ToolbarButtonClickReachesTheParentAsACommand) {
     const POINT second = Centre(ItemRect(form.toolbar, TB_GETITEMRECT, 1));
-    OtherKindsForm::Press(form.toolbar, second);
-    OtherKindsForm::Release(form.toolbar, second);
+    Press(form.toolbar, second);
+    Release(form.toolbar, second);
     ASSERT_FALSE(form.Messages().commands.empty());
-    EXPECT_EQ(form.Messages().commands.back(), OtherKindsForm::kFirstCommand + 1);
+    EXPECT_EQ(form.Messages().commands.back(), kFirstCommand + 1);
 }
 
 TEST_F(OtherKindsTest, ToolbarButtonsShowTheirIconsOnThemeGradientsHotUnderTheMouse) {
@@ -149,8 +191,8 @@ TEST_F(OtherKindsTest, TabClickChangesTheSelectionAndTheSelectedTabIsStrongest) 
     ASSERT_EQ(TabCtrl_GetCurSel(form.tab), 0);
     const RECT item1 = ItemRect(form.tab, TCM_GETITEMRECT, 1);
     const POINT at = Centre(item1);
-    OtherKindsForm::Press(form.tab, at);
-    OtherKindsForm::Release(form.tab, at);
+    Press(form.tab, at);
+    Release(form.tab, at);
     EXPECT_EQ(TabCtrl_GetCurSel(form.tab), 1);
     EXPECT_TRUE(Contains(form.Messages().notifyCodes, TCN_SELCHANGE));
 
@@ -177,8 +219,8 @@ TEST_F(OtherKindsTest, TransparentChildsPictureReachesFrameCopyAndEditsAreLeftAl
     ::InvalidateRect(form.painted, nullptr, TRUE);
     ::UpdateWindow(form.painted);
     const Pixels p = form.Drawn(form.painted);
-    const GxArgb child = 0xFF000000u | GetRValue(OtherKindsForm::kChildColor) << 16 |
-                         GetGValue(OtherKindsForm::kChildColor) << 8 | GetBValue(OtherKindsForm::kChildColor);
+    const GxArgb child =
+        0xFF000000u | GetRValue(kChildColor) << 16 | GetGValue(kChildColor) << 8 | GetBValue(kChildColor);
     for (POINT at : {POINT{0, 0}, POINT{30, 20}, POINT{59, 39}})
         EXPECT_TRUE(Near(p.At(at.x, at.y), child, 2)) << Hex(p.At(at.x, at.y));
 
@@ -300,13 +342,13 @@ TEST(OtherKindsResourcesTest, FiftyFormsWithTheseKindsLeaveEveryCounter) {
     auto once = [] {
         OtherKindsForm form;
         const POINT up{9, 7};
-        OtherKindsForm::Press(form.upDown, up);
-        OtherKindsForm::Release(form.upDown, up);
+        Press(form.upDown, up);
+        Release(form.upDown, up);
         ::SendMessageW(form.toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(14, 13));
         RECT tab{};
         TabCtrl_GetItemRect(form.tab, 2, &tab);
-        OtherKindsForm::Press(form.tab, Centre(tab));
-        OtherKindsForm::Release(form.tab, Centre(tab));
+        Press(form.tab, Centre(tab));
+        Release(form.tab, Centre(tab));
         ::InvalidateRect(form.painted, nullptr, TRUE);
         PumpMessages(5);
     };

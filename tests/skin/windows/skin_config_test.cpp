@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "form_test_window.h"
+#include "skinned_test_form.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/pictures/embedded_pictures.h"
@@ -28,8 +28,8 @@ protected:
         skin::skinPictureMode = mode_;
     }
     // Marks the form's rendered frame: a new render overwrites the mark.
-    static void Mark(const SkinnedTestWindow& w) { w.Record().frameBuffer->Pixels()[0] = kSentinel; }
-    static bool Rendered(const SkinnedTestWindow& w) {
+    static void Mark(const SkinnedTestForm& w) { w.Record().frameBuffer->Pixels()[0] = kSentinel; }
+    static bool Rendered(const SkinnedTestForm& w) {
         return !w.Record().frameBuffer || w.Record().frameBuffer->Pixels()[0] != kSentinel;
     }
 
@@ -41,7 +41,7 @@ private:
 };
 
 TEST_F(SkinTheme, OnlyAThemeColourChangesNothingElse) {
-    SkinnedTestWindow w;
+    SkinnedTestForm w{TestWindow()};
     ASSERT_TRUE(w.Record().frameBuffer);
     Mark(w);
     const COLORREF background = skin::skinBackgroundColor;
@@ -58,8 +58,8 @@ TEST_F(SkinTheme, OnlyAThemeColourChangesNothingElse) {
 }
 
 TEST_F(SkinTheme, AFollowingThemeTakesThePicturesColourAndVisibleFormsRenderAgain) {
-    SkinnedTestWindow shown;
-    SkinnedTestWindow hidden;
+    SkinnedTestForm shown{TestWindow()};
+    SkinnedTestForm hidden{TestWindow()};
     ::ShowWindow(hidden.Window(), SW_HIDE);
     Mark(shown);
     Mark(hidden);
@@ -112,10 +112,10 @@ TEST_F(SkinTheme, AFileIsKeptAsPngAndAnUnreadableOneAsNothing) {
 TEST(ControlTextColors, ButtonsTakeTheirColoursAndALabelIsRefused) {
     HWND button = nullptr;
     HWND label = nullptr;
-    SkinnedTestWindow w(0, SkinnedTestWindow::DefaultSettings(), [&](HWND window) {
+    SkinnedTestForm w{TestWindow(0, TestWindowSettings(), [&](HWND window) {
         button = AddChild(window, L"BUTTON", BS_PUSHBUTTON, 20, 60, 80, 24, L"按钮1");
         label = AddChild(window, L"Static", 0, 20, 100, 80, 20, L"标签1");
-    });
+    })};
     ASSERT_EQ(skin::FindButton(w.FormIndex(), button), 1);
     // A label registered in its own list carries the same two index properties.
     skin::FormRecord& f = w.Record();
@@ -153,11 +153,11 @@ TEST(SliderPictures, TheSliderSwitchesToItsPicturesAndRepaints) {
     const COLORREF theme = skin::themeColor;
     skin::themeColor = 0x000000FF;  // a red vector look, so that the blue picture stands out
     HWND slider = nullptr;
-    SkinnedTestWindow w(0, SkinnedTestWindow::DefaultSettings(), [&](HWND window) {
+    SkinnedTestForm w{TestWindow(0, TestWindowSettings(), [&](HWND window) {
         slider = AddChild(window, TRACKBAR_CLASSW, TBS_HORZ | TBS_NOTICKS, 20, 200, 300, 24);
         ::SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
         ::SendMessageW(slider, TBM_SETPOS, TRUE, 70);
-    });
+    })};
     const std::int32_t index = skin::FindSlider(w.FormIndex(), slider);
     ASSERT_GT(index, 0);
     ::UpdateWindow(slider);
