@@ -23,7 +23,7 @@
 
 #include "base/handle.h"
 #include "bench_support.h"
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"

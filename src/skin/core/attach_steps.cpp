@@ -6,7 +6,8 @@
 
 #include <string>
 
-#include "skin/core/apply_skin.h"
+#include "skin/core/attach_steps.h"
+#include "skin/core/control_font.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"

@@ -1,7 +1,7 @@
 // The caption-button list of a form, built from one table, and its layout.
 #include <array>
 
-#include "skin/core/apply_skin_parts.h"
+#include "skin/core/form_layout.h"
 #include "skin/core/skin_registry.h"
 #include "skin/pictures/embedded_pictures.h"
 

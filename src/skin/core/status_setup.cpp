@@ -2,7 +2,7 @@
 // the parts belongs to the frame rendering.
 #include <algorithm>
 
-#include "skin/core/apply_skin_parts.h"
+#include "skin/core/form_layout.h"
 #include "skin/core/skin_registry.h"
 
 namespace pelorin::skin {

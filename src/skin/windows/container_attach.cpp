@@ -4,10 +4,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "skin/core/apply_skin.h"
+#include "skin/core/control_font.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
+#include "skin/windows/child_attach.h"
 #include "skin/windows/container.h"
 
 namespace pelorin::skin {
@@ -21,23 +22,6 @@ std::int32_t ContainerKindOf(HWND window) {
         return kGroupBox;
     if (::lstrcmpiW(name.c_str(), WC_TABCONTROLW) == 0) return kTabControl;
     return kOtherContainer;
-}
-
-// The order matters: boxed controls before headers, so that a list view's
-// header is found as the list's own.
-void AttachChildren(std::int32_t form, HWND container) {
-    using Step = void (*)(std::int32_t, HWND);
-    static constexpr Step kSteps[] = {AttachPushButtons,
-                                      AttachCheckBoxesAndRadios,
-                                      AttachEditsAndComboBoxes,
-                                      AttachSliders,
-                                      AttachProgressBars,
-                                      AttachListControls,
-                                      AttachUpDowns,
-                                      AttachHeaders,
-                                      AttachToolbars,
-                                      AttachTransparentChildren};
-    for (Step step : kSteps) step(form, container);
 }
 
 }  // namespace
@@ -69,7 +53,7 @@ void AttachContainer(HWND container, const ContainerSettings& settings) {
             record.fontStyle = font.style;
         }
     }
-    AttachChildren(formIndex, container);
+    AttachChildControls(formIndex, container);
 
     // The attach steps may have grown the list (a toolbar with children is
     // a container too): look the record up again.

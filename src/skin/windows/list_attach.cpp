@@ -6,10 +6,11 @@
 
 #include <initializer_list>
 
-#include "skin/core/apply_skin.h"
+#include "skin/core/control_font.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
+#include "skin/windows/child_attach.h"
 #include "skin/windows/box_frame.h"
 #include "skin/windows/header_painter.h"
 

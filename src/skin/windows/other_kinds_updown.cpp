@@ -9,10 +9,11 @@
 #include <unordered_map>
 
 #include "base/handle.h"
-#include "skin/core/apply_skin.h"
+#include "skin/core/control_font.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
+#include "skin/windows/child_attach.h"
 #include "skin/windows/other_kinds.h"
 #include "skin/windows/other_kinds_look.h"
 

@@ -4,7 +4,7 @@
 
 #include "graphics/gx_image.h"
 #include "graphics/gx_types.h"
-#include "skin/core/apply_skin.h"
+#include "skin/core/form_layout.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/slider_pictures.h"

@@ -6,7 +6,7 @@
 #include "skin/windows/skinned_form_proc.h"
 
 #include "base/handle.h"
-#include "skin/core/apply_skin.h"
+#include "skin/core/form_layout.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"

@@ -21,7 +21,7 @@
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
-#include "skin/pictures/frame_box.h"
+#include "skin/windows/frame_box.h"
 #include "skin/windows/container.h"
 #include "skin/windows/frame_box_table.h"
 #include "skin/windows/skin_startup.h"

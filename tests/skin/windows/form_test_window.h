@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "picture_test_util.h"
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/form_record.h"
 
 namespace pelorin::test {

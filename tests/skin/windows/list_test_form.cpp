@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "test_support.h"

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "base/handle.h"
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/skin_registry.h"
 #include "skin/windows/container.h"
 #include "skin/windows/container_blit.h"

@@ -13,7 +13,7 @@
 #include "base/handle.h"
 #include "graphics/gx_object.h"
 #include "other_kinds_form.h"
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"

@@ -1,11 +1,13 @@
 // Handing a top-level window to the skin: its form record, caption buttons,
 // tooltips and status area, every control of a kind the skin draws, and the
 // form procedure.
+#include "skin/windows/apply_skin.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 
-#include "skin/core/apply_skin_parts.h"
+#include "skin/core/form_layout.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -88,19 +90,6 @@ std::unique_ptr<FormRecord> BuildFormRecord(HWND window, LONG_PTR style, const R
     return form;
 }
 
-void AttachAllKinds(std::int32_t form, HWND window) {
-    AttachPushButtons(form, window);
-    AttachCheckBoxesAndRadios(form, window);
-    AttachEditsAndComboBoxes(form, window);
-    AttachSliders(form, window);
-    AttachProgressBars(form, window);
-    AttachListControls(form, window);
-    AttachUpDowns(form, window);
-    AttachHeaders(form, window);
-    AttachToolbars(form, window);
-    AttachTransparentChildren(form, window);
-}
-
 }  // namespace
 
 void ApplySkin(HWND window, const SkinSettings& settings) {
@@ -127,7 +116,7 @@ void ApplySkin(HWND window, const SkinSettings& settings) {
         SetUpStatusArea(form, *settings.statusPartCount,
                         settings.statusPartWidths.value_or(std::vector<std::int32_t>{}));
 
-    AttachAllKinds(form, window);
+    AttachChildControls(form, window);
 
     // The properties first: the form procedure needs them from its first message.
     const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));

@@ -1,7 +1,7 @@
 // FrameBox: attaching to a control and detaching, the table binding, the
 // notifications, the container's geometry and the layout of the icon, the
 // control and the right-hand buttons.
-#include "skin/pictures/frame_box.h"
+#include "skin/windows/frame_box.h"
 
 #include <algorithm>
 #include <cmath>
