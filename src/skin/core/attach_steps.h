@@ -15,4 +15,8 @@ void AttachEditsAndComboBoxes(std::int32_t form, HWND parent);
 void AttachSliders(std::int32_t form, HWND parent);
 void AttachProgressBars(std::int32_t form, HWND parent);
 
+// Takes one edit box into the form's edit list (without scroll strips);
+// returns its list index.
+std::int32_t AttachEdit(std::int32_t form, HWND edit);
+
 }  // namespace pelorin::skin

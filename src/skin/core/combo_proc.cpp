@@ -7,6 +7,7 @@
 #include "graphics/gx_string_format.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
+#include "skin/core/control_lookup.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -21,21 +22,9 @@ namespace {
 constexpr std::int32_t kComboHotKind = 3;
 constexpr int kChevronMargin = 4;
 
-struct ComboContext {
-    std::int32_t listIndex = 0;
-    FormRecord* form = nullptr;
-    ComboRecord* combo = nullptr;
-};
+using ComboContext = ControlContext<ComboRecord>;
 
-ComboContext ContextOf(HWND window) {
-    ComboContext c;
-    c.listIndex = GetPropInt(window, prop::kListIndex);
-    c.form = formRegistry.At(GetPropInt(window, prop::kFormIndex));
-    c.combo = c.form ? c.form->comboBoxes.At(c.listIndex) : nullptr;
-    return c;
-}
-
-bool IsHot(const ComboContext& c) { return c.form->hotKind == kComboHotKind && c.form->lastHotControl == c.listIndex; }
+bool IsHot(const ComboContext& c) { return c.form->hotKind == kComboHotKind && c.form->lastHotControl == c.index; }
 
 // The selected item's text, else the window text.
 std::wstring SelectedText(HWND combo) {
@@ -92,23 +81,23 @@ void DrawChevron(GxGraphics& g, int w, int h) {
 void OnMouseMove(HWND window, const ComboContext& c) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
     ::TrackMouseEvent(&track);
-    c.form->hotControl = c.listIndex;
+    c.form->hotControl = c.index;
     if (c.form->hotControl != c.form->lastHotControl || c.form->hotKind != kComboHotKind) {
         c.form->lastHotControl = c.form->hotControl;
         c.form->hotKind = kComboHotKind;
-        PaintComboBox(window, c.combo->focused, true);
+        PaintComboBox(window, c.record->focused, true);
     }
 }
 
 void OnMouseLeave(HWND window, const ComboContext& c) {
     c.form->lastHotControl = 0;
-    PaintComboBox(window, c.combo->focused, false);
+    PaintComboBox(window, c.record->focused, false);
 }
 
 LRESULT OnPaint(HWND window, const ComboContext& c) {
     PAINTSTRUCT ps{};
     ::BeginPaint(window, &ps);
-    PaintComboBox(window, c.combo->focused, IsHot(c));
+    PaintComboBox(window, c.record->focused, IsHot(c));
     ::EndPaint(window, &ps);
     return 0;
 }
@@ -117,7 +106,7 @@ LRESULT OnPaint(HWND window, const ComboContext& c) {
 // focus), then the body is drawn anew.
 LRESULT ForwardThenPaint(HWND window, const ComboContext& c, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = ForwardMessage(window, message, wParam, lParam);
-    PaintComboBox(window, c.combo->focused, IsHot(c));
+    PaintComboBox(window, c.record->focused, IsHot(c));
     return result;
 }
 
@@ -157,14 +146,14 @@ void PaintComboBox(HWND combo, bool focused, bool hot) {
 }
 
 LRESULT CALLBACK ComboProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ComboContext c = ContextOf(window);
-    if (!c.combo) return ForwardMessage(window, message, wParam, lParam);
+    const ComboContext c = FindControl(window, &FormRecord::comboBoxes);
+    if (!c.record) return ForwardMessage(window, message, wParam, lParam);
     switch (message) {
         case WM_MOUSEMOVE: OnMouseMove(window, c); break;
         case WM_MOUSELEAVE: OnMouseLeave(window, c); break;
         case WM_PAINT: return OnPaint(window, c);
-        case WM_SETFOCUS: c.combo->focused = true; return ForwardThenPaint(window, c, message, wParam, lParam);
-        case WM_KILLFOCUS: c.combo->focused = false; return ForwardThenPaint(window, c, message, wParam, lParam);
+        case WM_SETFOCUS: c.record->focused = true; return ForwardThenPaint(window, c, message, wParam, lParam);
+        case WM_KILLFOCUS: c.record->focused = false; return ForwardThenPaint(window, c, message, wParam, lParam);
         case WM_MOVE:
         case WM_SETTEXT: return ForwardThenPaint(window, c, message, wParam, lParam);
         case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;

@@ -197,13 +197,13 @@ void DrawButton(HDC surface, HWND window, ButtonContext context, UINT state, con
         }
         if (state & ODS_SELECTED) DrawPressed(graphics, box);
     }
-    DrawCaption(graphics, window, *context.button, disabled, box);
+    DrawCaption(graphics, window, *context.record, disabled, box);
 }
 
 }  // namespace
 
 void PaintPushButton(HWND window, HDC dc, UINT itemState, const RECT& itemRect) {
-    const ButtonContext context = FindButtonContext(window);
+    const ButtonContext context = FindControl(window, &FormRecord::buttons);
     if (!context) return;
     const ButtonBox box{static_cast<float>(itemRect.left), static_cast<float>(itemRect.top),
                         static_cast<float>(itemRect.right - itemRect.left),

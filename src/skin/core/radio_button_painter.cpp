@@ -51,7 +51,7 @@ void DrawMark(GxGraphics& graphics, const RECT& client, bool checked, bool disab
 }  // namespace
 
 void PaintRadioButton(HWND window, UINT state) {
-    const ButtonContext context = FindButtonContext(window);
+    const ButtonContext context = FindControl(window, &FormRecord::buttons);
     if (!context) return;
     const bool checked = ::SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
     const bool disabled = (state & ODS_DISABLED) != 0;
@@ -68,7 +68,7 @@ void PaintRadioButton(HWND window, UINT state) {
         graphics.SetClipRectI(client.left, client.top, client.right - client.left, client.bottom - client.top);
         DrawMark(graphics, client, checked, disabled, hot, pressed);
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeDefault);
-        DrawBoxCaption(graphics, window, *context.button, kGlyphCellWidth, client);
+        DrawBoxCaption(graphics, window, *context.record, kGlyphCellWidth, client);
     }
     ShowSurface(window, surface.Dc());
 }

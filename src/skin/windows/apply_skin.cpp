@@ -7,8 +7,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "skin/core/form_layout.h"
+#include "skin/core/control_attach.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/form_layout.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/skinned_form_proc.h"
@@ -119,11 +120,8 @@ void ApplySkin(HWND window, const SkinSettings& settings) {
     AttachChildControls(form, window);
 
     // The properties first: the form procedure needs them from its first message.
-    const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
-    formRegistry[form].previousProc = previous;
-    SetPropValue(window, prop::kPreviousProc, reinterpret_cast<std::intptr_t>(previous));
     SetPropValue(window, prop::kListIndex, form);
-    Subclass(window, SkinnedFormProc);
+    formRegistry[form].previousProc = InstallSkinProc(window, SkinnedFormProc);
 }
 
 }  // namespace pelorin::skin

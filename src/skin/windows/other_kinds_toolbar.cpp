@@ -15,6 +15,7 @@
 #include "base/handle.h"
 #include "graphics/gx_font.h"
 #include "graphics/gx_string_format.h"
+#include "skin/core/control_attach.h"
 #include "skin/core/control_font.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/skin_registry.h"
@@ -33,21 +34,10 @@ constexpr int kIconGap = 3;  // between the icon and the text, and from the edge
 // The button under the mouse per toolbar (1-based, 0 = none), dropped with the window.
 std::unordered_map<HWND, int> hotButtons;
 
-struct ToolbarContext {
-    std::int32_t formIndex = 0;
-    std::int32_t index = 0;
-    ToolbarRecord* record = nullptr;
-};
+// A toolbar keeps its indices and its previous procedure under names of its own.
+constexpr AttachProps kToolbarProps{{prop::kToolbarFormIndex, prop::kToolbarListIndex}, prop::kToolbarPreviousProc};
 
-ToolbarContext ContextOf(HWND window) {
-    ToolbarContext c;
-    c.formIndex = GetPropInt(window, prop::kToolbarFormIndex);
-    c.index = GetPropInt(window, prop::kToolbarListIndex);
-    FormRecord* form = formRegistry.At(c.formIndex);
-    c.record = form ? form->toolbars.At(c.index) : nullptr;
-    if (c.record && c.record->window != window) c.record = nullptr;
-    return c;
-}
+using ToolbarContext = ControlContext<ToolbarRecord>;
 
 LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return ForwardMessage(window, message, wParam, lParam, prop::kToolbarPreviousProc);
@@ -181,39 +171,31 @@ LRESULT OnPaint(HWND window, const ToolbarContext& c, WPARAM wParam) {
 
 }  // namespace
 
-void AttachToolbars(std::int32_t formIndex, HWND parent) {
-    if (!skinControlsEnabled || !formRegistry.At(formIndex)) return;
-    for (HWND child = ::FindWindowExW(parent, nullptr, TOOLBARCLASSNAMEW, nullptr); child;
-         child = ::FindWindowExW(parent, child, TOOLBARCLASSNAMEW, nullptr)) {
-        if (FindToolbar(formIndex, child)) continue;
-        {
-            FormRecord& form = formRegistry[formIndex];
-            const std::int32_t index = form.toolbars.Take();
-            ToolbarRecord& record = form.toolbars[index];
-            record.window = child;
-            const ControlFont font = ReadControlFont(child);
-            record.fontName = font.name;
-            record.fontSize = font.size;
-            record.fontStyle = font.style;
-            record.imageList = reinterpret_cast<HIMAGELIST>(::SendMessageW(child, TB_GETIMAGELIST, 0, 0));
-            SetPropValue(child, prop::kBackgroundBitmap, reinterpret_cast<std::intptr_t>(record.imageList));
-            SetPropValue(child, prop::kToolbarListIndex, index);
-            SetPropValue(child, prop::kToolbarFormIndex, formIndex);
-            const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(child, GWLP_WNDPROC));
-            record.previousProc = previous;
-            SetPropValue(child, prop::kToolbarPreviousProc, reinterpret_cast<std::intptr_t>(previous));
-            Subclass(child, ToolbarProc);
-        }
+void AttachToolbars(std::int32_t form, HWND parent) {
+    if (!AttachesControls(form)) return;
+    ForEachChildOfClass(parent, TOOLBARCLASSNAMEW, [form](HWND toolbar) {
+        if (FindToolbar(form, toolbar)) return;
+        AttachControl(
+            form, toolbar, &FormRecord::toolbars, ToolbarProc,
+            [toolbar](ToolbarRecord& record) {
+                const ControlFont font = ReadControlFont(toolbar);
+                record.fontName = font.name;
+                record.fontSize = font.size;
+                record.fontStyle = font.style;
+                record.imageList = reinterpret_cast<HIMAGELIST>(::SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0));
+                SetPropValue(toolbar, prop::kBackgroundBitmap, reinterpret_cast<std::intptr_t>(record.imageList));
+            },
+            kToolbarProps);
         // Its children are skinned as a container's. The toolbar paints
         // itself (its buttons are its picture): the container leaves painting
         // to the toolbar's procedure.
-        if (::GetWindow(child, GW_CHILD)) {
+        if (::GetWindow(toolbar, GW_CHILD)) {
             ContainerSettings settings;
             settings.selfPainted = false;
-            AttachContainer(child, settings);
+            AttachContainer(toolbar, settings);
         }
-        ::InvalidateRect(child, nullptr, TRUE);
-    }
+        ::InvalidateRect(toolbar, nullptr, TRUE);
+    });
 }
 
 void DrawToolbar(std::int32_t formIndex, std::int32_t index, HDC target) {
@@ -268,7 +250,7 @@ void DrawToolbar(std::int32_t formIndex, std::int32_t index, HDC target) {
 }
 
 LRESULT CALLBACK ToolbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ToolbarContext c = ContextOf(window);
+    const ToolbarContext c = FindControl(window, &FormRecord::toolbars, kToolbarProps.indices);
     if (!c.record) return Forward(window, message, wParam, lParam);
     switch (message) {
         case WM_NCDESTROY:

@@ -9,7 +9,7 @@
 #include <unordered_map>
 
 #include "base/handle.h"
-#include "skin/core/control_font.h"
+#include "skin/core/control_attach.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -30,21 +30,7 @@ struct UpDownLook {
 };
 std::unordered_map<HWND, UpDownLook> looks;
 
-struct UpDownContext {
-    std::int32_t formIndex = 0;
-    std::int32_t index = 0;
-    UpDownRecord* record = nullptr;
-};
-
-UpDownContext ContextOf(HWND window) {
-    UpDownContext c;
-    c.formIndex = GetPropInt(window, prop::kFormIndex);
-    c.index = GetPropInt(window, prop::kListIndex);
-    FormRecord* form = formRegistry.At(c.formIndex);
-    c.record = form ? form->upDowns.At(c.index) : nullptr;
-    if (c.record && c.record->window != window) c.record = nullptr;
-    return c;
-}
+using UpDownContext = ControlContext<UpDownRecord>;
 
 // The two halves of the client area: top/bottom, or left/right when horizontal.
 RECT PartRect(const RECT& client, bool horizontal, int part) {
@@ -134,24 +120,15 @@ LRESULT OnPaint(HWND window, const UpDownContext& c, WPARAM wParam) {
 
 }  // namespace
 
-void AttachUpDowns(std::int32_t formIndex, HWND parent) {
-    if (!skinControlsEnabled || !formRegistry.At(formIndex)) return;
-    for (HWND child = ::FindWindowExW(parent, nullptr, UPDOWN_CLASSW, nullptr); child;
-         child = ::FindWindowExW(parent, child, UPDOWN_CLASSW, nullptr)) {
-        if (FindUpDown(formIndex, child)) continue;
-        FormRecord& form = formRegistry[formIndex];
-        const std::int32_t index = form.upDowns.Take();
-        UpDownRecord& record = form.upDowns[index];
-        record.window = child;
-        record.horizontal = (::GetWindowLongPtrW(child, GWL_STYLE) & UDS_HORZ) != 0;
-        SetPropValue(child, prop::kListIndex, index);
-        SetPropValue(child, prop::kFormIndex, formIndex);
-        const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(child, GWLP_WNDPROC));
-        record.previousProc = previous;
-        SetPropValue(child, prop::kPreviousProc, reinterpret_cast<std::intptr_t>(previous));
-        Subclass(child, UpDownProc);
-        ::InvalidateRect(child, nullptr, TRUE);
-    }
+void AttachUpDowns(std::int32_t form, HWND parent) {
+    if (!AttachesControls(form)) return;
+    ForEachChildOfClass(parent, UPDOWN_CLASSW, [form](HWND upDown) {
+        if (FindUpDown(form, upDown)) return;
+        AttachControl(form, upDown, &FormRecord::upDowns, UpDownProc, [upDown](UpDownRecord& record) {
+            record.horizontal = (StyleOf(upDown) & UDS_HORZ) != 0;
+        });
+        ::InvalidateRect(upDown, nullptr, TRUE);
+    });
 }
 
 void DrawUpDown(std::int32_t formIndex, std::int32_t index, HDC target) {
@@ -189,7 +166,7 @@ void DrawUpDown(std::int32_t formIndex, std::int32_t index, HDC target) {
 }
 
 LRESULT CALLBACK UpDownProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const UpDownContext c = ContextOf(window);
+    const UpDownContext c = FindControl(window, &FormRecord::upDowns);
     if (!c.record) return ForwardMessage(window, message, wParam, lParam);
     switch (message) {
         case WM_NCDESTROY: looks.erase(window); break;
