@@ -146,7 +146,7 @@ int wmain(int argc, wchar_t** argv) {
                 step = (step + 1) % 8;
                 const std::int32_t opacity = 30 + step * 30;
                 if (onPixels) {
-                    SurfaceGraphics canvas(*formRegistry[form].frameBuffer);
+                    SurfaceCanvas canvas(*formRegistry[form].frameBuffer);
                     DrawCaptionButton(form, 3, canvas.Graphics(), false, false, opacity);
                 } else {
                     GxGraphics graphics;
@@ -160,7 +160,7 @@ int wmain(int argc, wchar_t** argv) {
 
         // The pieces of a full render, each alone on a surface of the frame's size.
         SurfacePtr target = MemorySurface::Create(kWidth, kHeight);
-        SurfaceGraphics canvas(*target);
+        SurfaceCanvas canvas(*target);
         GxGraphics& graphics = canvas.Graphics();
         FormRecord& record = formRegistry[form];
         rows.push_back({"  part: four surfaces made (buffer, caches, copy)",
@@ -211,7 +211,7 @@ int wmain(int argc, wchar_t** argv) {
                                  graphics.Flush(Gdiplus::FlushIntentionSync);
                              }),
                         false});
-        SurfaceGraphics onBuffer(*record.frameBuffer);
+        SurfaceCanvas onBuffer(*record.frameBuffer);
         rows.push_back({"  part: caption text with halo, off screen",
                         Time(samples, [&] { DrawCaptionText(form, onBuffer.Graphics(), true); }), false});
         rows.push_back({"  part: three caption buttons, normal, off screen",

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/window_text.h"
 #include "graphics/gx_bitmap.h"
 #include "graphics/gx_font.h"
 #include "graphics/gx_string_format.h"
@@ -40,9 +41,7 @@ std::wstring SelectedText(HWND combo) {
             }
         }
     }
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(combo)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(combo, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(combo);
 }
 
 void DrawBody(GxGraphics& g, int w, int h, bool focused, bool hot) {

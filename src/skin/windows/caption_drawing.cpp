@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/window_text.h"
 #include "graphics/gx_bitmap.h"
 #include "graphics/gx_brushes.h"
 #include "graphics/gx_font.h"
@@ -163,14 +164,7 @@ void DrawCaptionText(std::int32_t form, GxGraphics& graphics, bool offScreenOnly
         ::GdiFlush();
     }
 
-    std::wstring caption;
-    if (text) {
-        caption = *text;
-    } else {
-        caption.resize(static_cast<std::size_t>(::GetWindowTextLengthW(f.window)) + 1);
-        caption.resize(
-            static_cast<std::size_t>(::GetWindowTextW(f.window, caption.data(), static_cast<int>(caption.size()))));
-    }
+    const std::wstring caption = text ? *text : WindowText(f.window);
     if (!caption.empty() && width > 0) {
         const GxRectF layout(static_cast<float>(left), static_cast<float>(top), static_cast<float>(width),
                              static_cast<float>(kTextBoxHeight));

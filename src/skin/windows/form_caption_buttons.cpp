@@ -42,7 +42,7 @@ bool ValidButton(const FormRecord& form, std::int32_t button) {
 // copies it to the window.
 void DrawButton(const FormContext& c, std::int32_t button, std::int32_t opacity, bool pressed = false) {
     if (!ValidButton(c.form, button) || !c.form.frameBuffer || !c.form.titleCache) return;
-    SurfaceGraphics graphics(*c.form.frameBuffer);
+    SurfaceCanvas graphics(*c.form.frameBuffer);
     if (graphics) DrawCaptionButton(c.index, button, graphics.Graphics(), false, pressed, opacity);
 }
 

@@ -18,6 +18,7 @@
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
+#include "skin/core/text_tools.h"
 #include "skin/windows/header_painter.h"
 
 namespace pelorin::skin {
@@ -109,25 +110,6 @@ void DrawCellShades(GxGraphics& graphics, const ShadeBrushes& brushes, const REC
     graphics.FillRectangleI(brushes.separator, cell.right - 1, 0, 1, height);
 }
 
-// Text measuring and drawing share one format: a single line, vertically
-// centred. The ellipsis is put in by FitWithEllipsis (Wine's GDI+ cuts an
-// overlong line without one).
-struct TextTools {
-    GxFont font;
-    GxStringFormat format;
-    bool ok = false;
-};
-
-TextTools MakeTextTools(const HeaderRecord& header) {
-    TextTools tools;
-    tools.ok = tools.font.CreateFontByName(header.fontName, static_cast<float>(header.fontSize), header.fontStyle,
-                                           Gdiplus::UnitPixel) &&
-               tools.format.Create(Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsLineLimit) &&
-               tools.format.SetLineAlign(Gdiplus::StringAlignmentCenter) &&
-               tools.format.SetTrimming(Gdiplus::StringTrimmingNone);
-    return tools;
-}
-
 float TextWidth(const GxGraphics& graphics, const TextTools& tools, const std::wstring& text, int height) {
     if (text.empty()) return 0;
     GxRectF bounds{};
@@ -215,7 +197,12 @@ void DrawHeader(std::int32_t formIndex, std::int32_t headerIndex, HDC target) {
         SurfaceCanvas canvas(surface);
         if (canvas) {
             GxGraphics& graphics = canvas.Graphics();
-            const TextTools tools = MakeTextTools(*header);
+            // Text measuring and drawing share one format: a single line,
+            // vertically centred, untrimmed. The ellipsis is put in by
+            // FitWithEllipsis (Wine's GDI+ cuts an overlong line without one).
+            TextTools tools;
+            MakeTextTools(tools, header->fontName, header->fontSize, header->fontStyle, Gdiplus::StringAlignmentNear,
+                          std::nullopt, false);
             const int paintedWidth =
                 std::max(static_cast<int>(client.right), cells.empty() ? 0 : static_cast<int>(cells.back().rect.right));
             const ShadeBrushes brushes(paintedWidth, height, header->clickable);

@@ -19,6 +19,7 @@
 #include "skin/core/control_font.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/skin_registry.h"
+#include "skin/core/text_tools.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/child_attach.h"
 #include "skin/windows/container.h"
@@ -74,22 +75,6 @@ PartState StateOf(const TBBUTTON& button, bool hot) {
     if (!(button.fsState & TBSTATE_ENABLED)) return PartState::Disabled;
     if (button.fsState & (TBSTATE_PRESSED | TBSTATE_CHECKED)) return PartState::Pressed;
     return hot ? PartState::Hot : PartState::Normal;
-}
-
-struct TextTools {
-    GxFont font;
-    GxStringFormat format;
-    GxSolidBrush brush;
-    bool ok = false;
-};
-
-void MakeTextTools(TextTools& tools, const ToolbarRecord& record, COLORREF color) {
-    tools.ok = tools.font.CreateFontByName(record.fontName.empty() ? L"宋体" : record.fontName,
-                                           static_cast<float>(record.fontSize > 0 ? record.fontSize : 12),
-                                           record.fontStyle, Gdiplus::UnitPixel) &&
-               tools.format.Create(Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsLineLimit) &&
-               tools.format.SetAlign(Gdiplus::StringAlignmentCenter) &&
-               tools.format.SetLineAlign(Gdiplus::StringAlignmentCenter) && tools.brush.Create(ToArgb(color));
 }
 
 void DrawSeparator(GxGraphics& graphics, const RECT& r, bool vertical) {
@@ -221,7 +206,8 @@ void DrawToolbar(std::int32_t formIndex, std::int32_t index, HDC target) {
             // The image list may have been replaced since the attach.
             const auto images = reinterpret_cast<HIMAGELIST>(::SendMessageW(window, TB_GETIMAGELIST, 0, 0));
             TextTools tools;
-            MakeTextTools(tools, *record, static_cast<COLORREF>(GetPropValue(window, prop::kTextColor)));
+            MakeTextTools(tools, record->fontName, record->fontSize, record->fontStyle, Gdiplus::StringAlignmentCenter,
+                  static_cast<COLORREF>(GetPropValue(window, prop::kTextColor)));
             const auto found = hotButtons.find(window);
             const int hot = found != hotButtons.end() ? found->second : 0;
             const int count = static_cast<int>(::SendMessageW(window, TB_BUTTONCOUNT, 0, 0));

@@ -209,7 +209,7 @@ LRESULT OnEditColor(const FormContext& c, WPARAM wParam, LPARAM lParam) {
 void OnSetText(const FormContext& c, const wchar_t* text) {
     FormRecord& f = c.form;
     if (!f.showTitleText || !f.hasTitleBar || !f.frameBuffer) return;
-    SurfaceGraphics graphics(*f.frameBuffer);
+    SurfaceCanvas graphics(*f.frameBuffer);
     if (graphics) DrawCaptionText(c.index, graphics.Graphics(), false, std::wstring(text ? text : L""));
 }
 

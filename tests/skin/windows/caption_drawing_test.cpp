@@ -107,7 +107,7 @@ TEST_F(CaptionTest, RedrawingTheCaptionReplacesTheOldTextOnScreenAndInTheComposi
     FrameTestForm reference(WithText(L"新标题"));
     reference.Show();
     {
-        skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
+        skin::SurfaceCanvas canvas(*form.Record().frameBuffer);
         ASSERT_TRUE(canvas);
         GxGraphics& graphics = canvas.Graphics();
         skin::DrawCaptionText(form.FormIndex(), graphics, false, std::wstring(L"新标题"));
@@ -157,7 +157,7 @@ ButtonArea AreaOf(skin::FormRecord& form, int button) {
 }
 
 void Draw(FrameTestForm& form, int button, bool offScreenOnly, bool pressed, int opacity) {
-    skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
+    skin::SurfaceCanvas canvas(*form.Record().frameBuffer);
     ASSERT_TRUE(canvas);
     GxGraphics& graphics = canvas.Graphics();
     skin::DrawCaptionButton(form.FormIndex(), button, graphics, offScreenOnly, pressed, opacity);
@@ -316,7 +316,7 @@ TEST_F(CaptionTest, StatusPartsAreLaidOutFromTheLeftAndShareTheRest) {
     // A part drawn alone comes out the same, on screen and in the composite.
     const Pixels before = form.FrameCopyPixels();
     {
-        skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
+        skin::SurfaceCanvas canvas(*form.Record().frameBuffer);
         ASSERT_TRUE(canvas);
         GxGraphics& graphics = canvas.Graphics();
         for (int i = 0; i < 10; ++i) skin::DrawStatusPart(form.Record(), graphics, 0, true);
