@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "base/handle.h"
 #include "base/window_text.h"
 #include "graphics/gx_bitmap.h"
 #include "graphics/gx_font.h"
 #include "graphics/gx_string_format.h"
+#include "skin/core/scoped_dc.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/control_lookup.h"
@@ -94,10 +96,8 @@ void OnMouseLeave(HWND window, const ComboContext& c) {
 }
 
 LRESULT OnPaint(HWND window, const ComboContext& c) {
-    PAINTSTRUCT ps{};
-    ::BeginPaint(window, &ps);
+    const PaintDc paint(window);
     PaintComboBox(window, c.record->focused, IsHot(c));
-    ::EndPaint(window, &ps);
     return 0;
 }
 
@@ -129,17 +129,16 @@ void PaintComboBox(HWND combo, bool focused, bool hot) {
         }
     }
     CopyToFrameCopy(combo, surface);
-    if (HDC dc = ::GetWindowDC(combo)) {
+    if (const WholeWindowDc dc(combo); dc) {
         // A drop-down combo's own edit box draws its text itself.
         if (HWND edit = ::FindWindowExW(combo, nullptr, L"Edit", nullptr); edit && ::IsWindowVisible(edit)) {
             RECT r{}, window{};
             ::GetWindowRect(edit, &r);
             ::GetWindowRect(combo, &window);
-            ::ExcludeClipRect(dc, r.left - window.left, r.top - window.top, r.right - window.left,
+            ::ExcludeClipRect(dc.Get(), r.left - window.left, r.top - window.top, r.right - window.left,
                               r.bottom - window.top);
         }
-        ::BitBlt(dc, 0, 0, w, h, surface, 0, 0, SRCCOPY);
-        ::ReleaseDC(combo, dc);
+        ::BitBlt(dc.Get(), 0, 0, w, h, surface, 0, 0, SRCCOPY);
     }
     ReleaseSurface(surface);
 }

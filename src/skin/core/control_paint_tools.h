@@ -13,6 +13,7 @@
 #include "graphics/gx_path.h"
 #include "graphics/gx_pen.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/scoped_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/surface_canvas.h"
 
@@ -67,10 +68,8 @@ inline SIZE WindowSize(HWND window) {
 
 // Copies the surface onto the whole window (non-client area included) at 0, 0.
 inline void BlitToWindow(HWND window, HDC surface, int w, int h) {
-    HDC dc = ::GetWindowDC(window);
-    if (!dc) return;
-    ::BitBlt(dc, 0, 0, w, h, surface, 0, 0, SRCCOPY);
-    ::ReleaseDC(window, dc);
+    const WholeWindowDc dc(window);
+    if (dc) ::BitBlt(dc.Get(), 0, 0, w, h, surface, 0, 0, SRCCOPY);
 }
 
 }  // namespace pelorin::skin

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "base/handle.h"
+#include "skin/core/scoped_dc.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
@@ -72,11 +73,10 @@ void PaintEditFrame(HWND edit, bool focused, bool hot) {
     if (!surface) return;
     DrawRing(surface, edit, w, h, text, focused, hot);
 
-    if (HDC dc = ::GetWindowDC(edit)) {
-        ::ExcludeClipRect(dc, text.left, text.top, text.right, text.bottom);
-        ExcludeScrollBars(edit, dc);
-        ::BitBlt(dc, 0, 0, w, h, surface, 0, 0, SRCCOPY);
-        ::ReleaseDC(edit, dc);
+    if (const WholeWindowDc dc(edit); dc) {
+        ::ExcludeClipRect(dc.Get(), text.left, text.top, text.right, text.bottom);
+        ExcludeScrollBars(edit, dc.Get());
+        ::BitBlt(dc.Get(), 0, 0, w, h, surface, 0, 0, SRCCOPY);
     }
     CopyRingToFrameCopy(edit, surface, w, h, text);
     ReleaseSurface(surface);

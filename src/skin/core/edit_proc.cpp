@@ -1,8 +1,10 @@
 #include <windows.h>
 
+#include "skin/core/scoped_dc.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/control_lookup.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/prop_objects.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 
@@ -33,15 +35,6 @@ void RefreshStrips(HWND window, const EditContext& c, std::int32_t vHot = kStrip
 
 LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return ForwardMessage(window, message, wParam, lParam);
-}
-
-void OnDestroy(HWND window) {
-    for (const wchar_t* name : {prop::kBackgroundBrush, prop::kBackgroundBitmap}) {
-        if (HGDIOBJ object = reinterpret_cast<HGDIOBJ>(GetPropValue(window, name))) {
-            ::DeleteObject(object);
-            SetPropValue(window, name, 0);
-        }
-    }
 }
 
 void OnMouseMove(HWND window, const EditContext& c) {
@@ -75,9 +68,8 @@ void OnShowWindow(HWND window, bool shown) {
 LRESULT OnPaint(HWND window, const EditContext& c, WPARAM wParam, LPARAM lParam) {
     PaintEditFrame(window, c.record->focused, IsHot(window, c));
     const LRESULT result = Forward(window, WM_PAINT, wParam, lParam);
-    if (HDC dc = ::GetWindowDC(window)) {
-        CopyToFrameCopy(window, dc);
-        ::ReleaseDC(window, dc);
+    if (const WholeWindowDc dc(window); dc) {
+        CopyToFrameCopy(window, dc.Get());
     }
     RefreshStrips(window, c);
     return result;
@@ -130,7 +122,7 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     const EditContext c = FindControl(window, &FormRecord::edits);
     if (!c.record) return Forward(window, message, wParam, lParam);
     switch (message) {
-        case WM_DESTROY: OnDestroy(window); break;
+        case WM_DESTROY: DeleteBackgroundBrush(window); break;
         case WM_MOUSEMOVE: OnMouseMove(window, c); break;
         case WM_MOUSELEAVE: OnMouseLeave(window, c); break;
         case WM_SHOWWINDOW: OnShowWindow(window, wParam != 0); break;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/handle.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/control_lookup.h"
@@ -74,10 +75,8 @@ LRESULT OnPaint(HWND window, const ProgressContext& c) {
     // A bar that was already shown when it was attached never saw
     // WM_SHOWWINDOW: its first paint starts the gloss.
     if (c.record->glossStep <= 0 && ::IsWindowVisible(window)) StartGloss(window, c);
-    PAINTSTRUCT ps{};
-    ::BeginPaint(window, &ps);
+    const PaintDc paint(window);
     PaintProgressBar(window);
-    ::EndPaint(window, &ps);
     return 0;
 }
 

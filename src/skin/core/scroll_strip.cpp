@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/handle.h"
 #include "skin/core/control_attach.h"
 #include "skin/core/control_lookup.h"
 #include "skin/core/control_procs.h"
@@ -43,13 +44,11 @@ std::int32_t HitTest(HWND strip, const StripParts& parts, LPARAM screenPosition)
 }
 
 LRESULT OnStripPaint(HWND strip) {
-    PAINTSTRUCT ps{};
-    ::BeginPaint(strip, &ps);
+    const PaintDc paint(strip);
     HWND owner = reinterpret_cast<HWND>(GetPropValue(strip, prop::kStripOwner));
     const StripOwner o = FindStripOwner(owner);
     if (o && strip == *o.vStrip) PaintScrollStripVertical(owner, kStripNone);
     if (o && strip == *o.hStrip) PaintScrollStripHorizontal(owner, kStripNone);
-    ::EndPaint(strip, &ps);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "base/handle.h"
 #include "graphics/gx_bitmap.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
@@ -195,13 +196,7 @@ void PaintStrip(HWND owner, std::int32_t hotPart, const StripLayout& layout) {
         }
     }
     CopyToFrameCopy(strip, surface);
-    {
-        HDC dc = ::GetDC(strip);
-        if (dc) {
-            ::BitBlt(dc, 0, 0, w, h, surface, 0, 0, SRCCOPY);
-            ::ReleaseDC(strip, dc);
-        }
-    }
+    if (const WindowDc dc(strip); dc.Get()) ::BitBlt(dc.Get(), 0, 0, w, h, surface, 0, 0, SRCCOPY);
     ReleaseSurface(surface);
 }
 

@@ -1,3 +1,4 @@
+#include "base/handle.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/control_lookup.h"
 #include "skin/core/drawing_helpers.h"
@@ -41,10 +42,8 @@ LRESULT OnEraseBackground(HDC dc) {
 }
 
 LRESULT OnPaint(HWND window, const SliderContext& c) {
-    PAINTSTRUCT ps{};
-    ::BeginPaint(window, &ps);
+    const PaintDc paint(window);
     PaintSlider(c.formIndex, c.index);
-    ::EndPaint(window, &ps);
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "skin/core/control_procs.h"
 #include "skin/core/control_lookup.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/prop_objects.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/container.h"
@@ -37,7 +38,7 @@ void RepaintTransparentChildren(HWND window) {
 // still exist at WM_DESTROY.
 void OnDestroy(HWND window) {
     for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (IsListBox(child)) ReleaseBackgroundBrush(child);
+        if (IsListBox(child)) DeleteBackgroundBrush(child);
 }
 
 LRESULT OnNcDestroy(HWND window, const ContainerContext& c, WPARAM wParam, LPARAM lParam) {

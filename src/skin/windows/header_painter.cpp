@@ -225,9 +225,8 @@ void DrawHeader(std::int32_t formIndex, std::int32_t headerIndex, HDC target) {
     // The header's picture, cells and the background beyond the last one.
     if (target) {
         ::BitBlt(target, 0, 0, client.right, height, surface, 0, 0, SRCCOPY);
-    } else if (HDC own = ::GetDC(window)) {
-        ::BitBlt(own, 0, 0, client.right, height, surface, 0, 0, SRCCOPY);
-        ::ReleaseDC(window, own);
+    } else if (const WindowDc own(window); own.Get()) {
+        ::BitBlt(own.Get(), 0, 0, client.right, height, surface, 0, 0, SRCCOPY);
     }
     CopyToFrameCopy(window, surface);
     ReleaseSurface(surface);

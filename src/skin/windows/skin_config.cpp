@@ -4,8 +4,9 @@
 
 #include "graphics/gx_image.h"
 #include "graphics/gx_types.h"
-#include "skin/core/form_layout.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/form_layout.h"
+#include "skin/core/prop_objects.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/slider_pictures.h"
 #include "skin/core/window_props.h"
@@ -53,9 +54,9 @@ Bytes KeptPicture(const SkinTheme& theme) {
 
 void ReleaseListAndEditBrushes(FormRecord& form) {
     for (const ListControlRecord& list : form.listControls)
-        if (list.window) ReleaseBackgroundBrush(list.window);
+        if (list.window) DeleteBackgroundBrush(list.window);
     for (const EditRecord& edit : form.edits)
-        if (edit.window) ReleaseBackgroundBrush(edit.window);
+        if (edit.window) DeleteBackgroundBrush(edit.window);
 }
 
 void InvalidateVisibleChildren(HWND window) {

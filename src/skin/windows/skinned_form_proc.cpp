@@ -6,8 +6,9 @@
 #include "skin/windows/skinned_form_proc.h"
 
 #include "base/handle.h"
-#include "skin/core/form_layout.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/form_layout.h"
+#include "skin/core/prop_objects.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/close_animation.h"
@@ -58,9 +59,9 @@ LRESULT OnClose(const FormContext& c, WPARAM wParam, LPARAM lParam) {
 // properties with them), so their cached brushes are released here.
 void OnDestroy(const FormContext& c) {
     for (const EditRecord& edit : c.form.edits)
-        if (edit.window) ReleaseBackgroundBrush(edit.window);
+        if (edit.window) DeleteBackgroundBrush(edit.window);
     for (HWND child = ::GetWindow(c.window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (IsListBox(child)) ReleaseBackgroundBrush(child);
+        if (IsListBox(child)) DeleteBackgroundBrush(child);
 }
 
 LRESULT OnNcDestroy(const FormContext& c, WPARAM wParam, LPARAM lParam) {
@@ -68,7 +69,7 @@ LRESULT OnNcDestroy(const FormContext& c, WPARAM wParam, LPARAM lParam) {
     WNDPROC previous = c.form.previousProc ? c.form.previousProc : GetPreviousProc(window);
     ::KillTimer(window, HoverTimerId(window));
     for (const EditRecord& edit : c.form.edits)
-        if (edit.window && ::IsWindow(edit.window)) ReleaseBackgroundBrush(edit.window);
+        if (edit.window && ::IsWindow(edit.window)) DeleteBackgroundBrush(edit.window);
     c.form.frameBuffer.reset();
     c.form.titleCache.reset();
     c.form.logoCache.reset();
