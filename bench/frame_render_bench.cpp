@@ -93,7 +93,7 @@ struct BenchForm {
         }
         index = formRegistry.Append(std::move(record));
         SetPropValue(window, prop::kListIndex, index);
-        return !skinBackgroundPicture.empty();
+        return !skinDefaults.skinBackgroundPicture.empty();
     }
 };
 
@@ -116,10 +116,10 @@ int wmain(int argc, wchar_t** argv) {
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
     int status = 0;
     {
-        frameBorderWidth = 3;
-        skinBackgroundColor = 0x00A08060;
-        skinBackgroundPicture = LoadEmbeddedPicture(EmbeddedPicture::Background);
-        skinPictureMode = 3;
+        skinDefaults.frameBorderWidth = 3;
+        skinDefaults.skinBackgroundColor = 0x00A08060;
+        skinDefaults.skinBackgroundPicture = LoadEmbeddedPicture(EmbeddedPicture::Background);
+        skinDefaults.skinPictureMode = 3;
         BenchForm benchForm;
         if (!benchForm.Create()) {
             std::fprintf(stderr, "FAILED: cannot set up the skinned form (window or background picture missing)\n");
@@ -177,12 +177,12 @@ int wmain(int argc, wchar_t** argv) {
                         Time(samples,
                              [&] {
                                  GxBitmap picture;
-                                 picture.LoadFromBytes(skinBackgroundPicture);
+                                 picture.LoadFromBytes(skinDefaults.skinBackgroundPicture);
                                  picture.GetWidth();
                              }),
                         false});
         GxBitmap decoded;
-        decoded.LoadFromBytes(skinBackgroundPicture);
+        decoded.LoadFromBytes(skinDefaults.skinBackgroundPicture);
         rows.push_back({"  part: stretched to 380 x 537 (mode 3, GDI halftone)",
                         Time(samples,
                              [&] {

@@ -126,7 +126,7 @@ void AttachProgressBars(std::int32_t form, HWND parent) {
         if (FindProgressBar(form, bar)) return;
         AttachControl(form, bar, &FormRecord::progressBars, ProgressProc, [bar](ProgressRecord& record) {
             record.vertical = (StyleOf(bar) & PBS_VERTICAL) != 0;
-            record.barColor = themeColor;
+            record.barColor = skinDefaults.themeColor;
             record.secondColor = 0;
         });
     });

@@ -41,10 +41,10 @@ LRESULT OnMouseMove(HWND window, ButtonContext context, WPARAM wParam, LPARAM lP
     ::TrackMouseEvent(&track);
     FormRecord& form = *context.form;
     form.hotControl = context.index;
-    if (form.hotControl != form.lastHotControl || form.hotKind != 0) {
+    if (form.hotControl != form.lastHotControl || form.hotKind != kHotButton) {
         RepaintButton(window, 0, true);
         form.lastHotControl = form.hotControl;
-        form.hotKind = 0;
+        form.hotKind = kHotButton;
     }
     return Forward(window, WM_MOUSEMOVE, wParam, lParam);
 }

@@ -21,13 +21,11 @@ namespace pelorin::skin {
 
 namespace {
 
-// The combo list's code in the form's `hotKind`.
-constexpr std::int32_t kComboHotKind = 3;
 constexpr int kChevronMargin = 4;
 
 using ComboContext = ControlContext<ComboRecord>;
 
-bool IsHot(const ComboContext& c) { return c.form->hotKind == kComboHotKind && c.form->lastHotControl == c.index; }
+bool IsHot(const ComboContext& c) { return c.form->hotKind == kHotComboBox && c.form->lastHotControl == c.index; }
 
 // The selected item's text, else the window text.
 std::wstring SelectedText(HWND combo) {
@@ -48,10 +46,10 @@ std::wstring SelectedText(HWND combo) {
 
 void DrawBody(GxGraphics& g, int w, int h, bool focused, bool hot) {
     const GxPath body = RoundedPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
-    FillPathSolid(g, body, ToArgb(kWhite, static_cast<std::uint32_t>(controlAlpha)));
+    FillPathSolid(g, body, ToArgb(kWhite, static_cast<std::uint32_t>(skinDefaults.controlAlpha)));
     if (hot)
-        FillPathGradient(g, body, {0, 0}, {0, static_cast<float>(h)}, ToArgb(themeColor, 20), ToArgb(themeColor, 80));
-    StrokePath(g, body, focused || hot ? ToArgb(themeColor, 180) : ToArgb(kBlack, 80));
+        FillPathGradient(g, body, {0, 0}, {0, static_cast<float>(h)}, ToArgb(skinDefaults.themeColor, 20), ToArgb(skinDefaults.themeColor, 80));
+    StrokePath(g, body, focused || hot ? ToArgb(skinDefaults.themeColor, 180) : ToArgb(kBlack, 80));
 }
 
 void DrawText(GxGraphics& g, HWND combo, int w, int h) {
@@ -83,9 +81,9 @@ void OnMouseMove(HWND window, const ComboContext& c) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
     ::TrackMouseEvent(&track);
     c.form->hotControl = c.index;
-    if (c.form->hotControl != c.form->lastHotControl || c.form->hotKind != kComboHotKind) {
+    if (c.form->hotControl != c.form->lastHotControl || c.form->hotKind != kHotComboBox) {
         c.form->lastHotControl = c.form->hotControl;
-        c.form->hotKind = kComboHotKind;
+        c.form->hotKind = kHotComboBox;
         PaintComboBox(window, c.record->focused, true);
     }
 }

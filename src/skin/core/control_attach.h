@@ -21,7 +21,7 @@ inline constexpr COLORREF kAttachedDisabledTextColor = 0x00606060;
 // Attach steps do nothing while the skin leaves controls alone or when the
 // form index is out of range.
 inline bool AttachesControls(std::int32_t form) {
-    return skinControlsEnabled != 0 && formRegistry.At(form) != nullptr;
+    return skinDefaults.skinControlsEnabled != 0 && formRegistry.At(form) != nullptr;
 }
 
 inline LONG_PTR StyleOf(HWND window) { return ::GetWindowLongPtrW(window, GWL_STYLE); }

@@ -42,11 +42,11 @@ void DrawRing(HDC surface, HWND edit, int w, int h, const RECT& text, bool focus
     const GxPath outer = RectanglePath(0, 0, right, bottom);
     if (hot && kind == 2) {
         StrokePath(g, outer, ToArgb(kWhite, 60));
-        StrokePath(g, outer, ToArgb(themeColor, 90));
+        StrokePath(g, outer, ToArgb(skinDefaults.themeColor, 90));
         StrokePath(g, RectanglePath(1, 1, static_cast<float>(w - 3), static_cast<float>(h - 3)),
-                   ToArgb(themeColor, 180));
+                   ToArgb(skinDefaults.themeColor, 180));
     } else {
-        StrokePath(g, outer, focused ? ToArgb(themeColor, 180) : ToArgb(kBlack, 80));
+        StrokePath(g, outer, focused ? ToArgb(skinDefaults.themeColor, 180) : ToArgb(kBlack, 80));
     }
 }
 

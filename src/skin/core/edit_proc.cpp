@@ -12,16 +12,13 @@ namespace pelorin::skin {
 
 namespace {
 
-// The edit list's code in the form's `hotKind`.
-constexpr std::int32_t kEditHotKind = 1;
-
 using EditContext = ControlContext<EditRecord>;
 
 bool IsRichEdit(HWND window) { return ClassNameOf(window) == L"RichEdit20A"; }
 
 // Is this edit the one last drawn hot?
 bool IsHot(HWND window, const EditContext& c) {
-    return c.form->hotKind == kEditHotKind && c.form->lastHotControl == c.index &&
+    return c.form->hotKind == kHotEdit && c.form->lastHotControl == c.index &&
            c.form->hotParent == ::GetParent(window);
 }
 
@@ -43,10 +40,10 @@ void OnMouseMove(HWND window, const EditContext& c) {
     FormRecord& form = *c.form;
     form.hotControl = c.index;
     HWND parent = ::GetParent(window);
-    if (form.hotControl != form.lastHotControl || form.hotKind != kEditHotKind || parent != form.hotParent) {
+    if (form.hotControl != form.lastHotControl || form.hotKind != kHotEdit || parent != form.hotParent) {
         PaintEditFrame(window, false, true);
         form.lastHotControl = form.hotControl;
-        form.hotKind = kEditHotKind;
+        form.hotKind = kHotEdit;
         form.hotParent = parent;
     }
     if (c.record->selecting) RefreshStrips(window, c);

@@ -9,9 +9,6 @@ namespace pelorin::skin {
 
 namespace {
 
-// The slider list's code in the form's `hotKind`.
-constexpr std::int32_t kSliderHotKind = 2;
-
 using SliderContext = ControlContext<SliderRecord>;
 
 void RequestMouseLeave(HWND window) {
@@ -22,11 +19,11 @@ void RequestMouseLeave(HWND window) {
 void OnMouseMove(HWND window, const SliderContext& c) {
     RequestMouseLeave(window);
     c.form->hotControl = c.index;
-    if (c.form->hotControl != c.form->lastHotControl || c.form->hotKind != kSliderHotKind) {
+    if (c.form->hotControl != c.form->lastHotControl || c.form->hotKind != kHotSlider) {
         c.record->hot = true;
         PaintSlider(c.formIndex, c.index);
         c.form->lastHotControl = c.form->hotControl;
-        c.form->hotKind = kSliderHotKind;
+        c.form->hotKind = kHotSlider;
     }
 }
 

@@ -23,7 +23,7 @@ void LayoutStatusParts(std::int32_t formIndex) {
     if (!form || form->statusHeight <= 0) return;
     RECT client{};
     ::GetClientRect(form->window, &client);
-    const std::int32_t border = form->hasTitleBar ? frameBorderWidth : 0;
+    const std::int32_t border = form->hasTitleBar ? skinDefaults.frameBorderWidth : 0;
     const std::int32_t inner = client.right - 2 * border;
     const std::int32_t top = client.bottom - border - form->statusHeight - 1;
     form->statusRect = {border, top, border + inner, top + form->statusHeight};

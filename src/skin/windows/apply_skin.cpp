@@ -64,7 +64,7 @@ std::unique_ptr<FormRecord> BuildFormRecord(HWND window, LONG_PTR style, const R
     form->showMenuButton = settings.menuButton.value_or(false);
     form->showTitleText = settings.showTitleText.value_or(true);
     form->glossTitle = settings.glossTitle.value_or(false);
-    form->backgroundPictureMode = settings.backgroundPictureMode.value_or(skinPictureMode);
+    form->backgroundPictureMode = settings.backgroundPictureMode.value_or(skinDefaults.skinPictureMode);
     form->backgroundColor = settings.backgroundColor.value_or(kNoColor);
     form->backgroundAlpha = std::clamp(settings.backgroundAlpha.value_or(255), 0, 255);
     form->hasCloseButton = settings.noCloseButton.value_or(0) != 0 ? false : form->hasTitleBar;
@@ -101,7 +101,7 @@ void ApplySkin(HWND window, const SkinSettings& settings) {
     ::SetWindowLongPtrW(window, GWL_STYLE, style);
     RECT client{};
     ::GetClientRect(window, &client);
-    frameBorderWidth = 3;
+    skinDefaults.frameBorderWidth = 3;
 
     std::unique_ptr<FormRecord> record = BuildFormRecord(window, style, client, settings);
     ::SetWindowLongPtrW(window, GWL_STYLE, style | WS_SYSMENU);

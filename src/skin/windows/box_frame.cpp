@@ -73,7 +73,7 @@ void DrawBoxFrame(std::int32_t formIndex, std::int32_t listIndex, bool hot, bool
 
     HDC surface = BuildControlBackground(window, RECT{0, 0, width, height});
     if (!surface) return;
-    const GxArgb line = (hot || focused) ? ToArgb(themeColor, 200) : ToArgb(0x00000000, 90);
+    const GxArgb line = (hot || focused) ? ToArgb(skinDefaults.themeColor, 200) : ToArgb(0x00000000, 90);
     DrawRing(surface, width, height, line);
     if (const WholeWindowDc dc(window); dc) {
         // Only the ring reaches the screen: the client area is clipped out

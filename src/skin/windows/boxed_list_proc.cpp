@@ -32,7 +32,7 @@ void ClearHotStripPart(HWND window, const ListContext& c) {
 void OnMouseMove(HWND window, const ListContext& c) {
     FormRecord& form = *c.form;
     form.hotControl = c.index;
-    const bool alreadyHot = form.lastHotControl == c.index && form.hotKind == kBoxedHotKind && c.record->hot;
+    const bool alreadyHot = form.lastHotControl == c.index && form.hotKind == kHotBoxedList && c.record->hot;
     if (!alreadyHot) {
         // Without a leave notice the hot border would stay after the mouse
         // has gone.
@@ -42,7 +42,7 @@ void OnMouseMove(HWND window, const ListContext& c) {
         DrawFrame(c);
     }
     form.lastHotControl = c.index;
-    form.hotKind = kBoxedHotKind;
+    form.hotKind = kHotBoxedList;
     ClearHotStripPart(window, c);
 }
 

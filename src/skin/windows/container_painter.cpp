@@ -15,7 +15,7 @@
 #include "skin/core/window_props.h"
 #include "skin/windows/container.h"
 #include "skin/windows/container_blit.h"
-#include "skin/windows/other_kinds.h"
+#include "skin/windows/tab_painter.h"
 
 namespace pelorin::skin {
 

@@ -53,7 +53,7 @@ bool IsSkinnedMenuItem(UINT id) { return menuRegistry.At(DecodeMenuCommand(id).m
 // the skin background colour elsewhere.
 void DrawMenuItem(const DRAWITEMSTRUCT& item) {
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    UniqueBrush fill(::CreateSolidBrush(selected ? themeColor : skinBackgroundColor));
+    UniqueBrush fill(::CreateSolidBrush(selected ? skinDefaults.themeColor : skinDefaults.skinBackgroundColor));
     ::FillRect(item.hDC, &item.rcItem, fill.Get());
     const std::wstring text = MenuItemText(item.itemID);
     RECT box = item.rcItem;

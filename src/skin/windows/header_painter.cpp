@@ -82,11 +82,11 @@ struct ShadeBrushes {
             brush.CreateFromRectI(span, top, bottom, Gdiplus::LinearGradientModeVertical);
         };
         if (clickable) {
-            make(cell, ToArgb(kWhite, 80), ToArgb(themeColor, 120));
-            make(hot, ToArgb(themeColor, 60), ToArgb(kBlack, 30));
+            make(cell, ToArgb(kWhite, 80), ToArgb(skinDefaults.themeColor, 120));
+            make(hot, ToArgb(skinDefaults.themeColor, 60), ToArgb(kBlack, 30));
             make(pressed, ToArgb(kBlack, 30), ToArgb(kWhite, 120));
         } else {
-            make(cell, ToArgb(themeColor, 60), ToArgb(themeColor, 10));
+            make(cell, ToArgb(skinDefaults.themeColor, 60), ToArgb(skinDefaults.themeColor, 10));
         }
         make(separator, ToArgb(kBlack, 60), ToArgb(kWhite, 50));
     }

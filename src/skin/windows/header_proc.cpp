@@ -39,7 +39,7 @@ void OnMouseMove(HWND window, const HeaderContext& c, LPARAM lParam) {
     FormRecord& form = *c.form;
     HeaderRecord& header = *c.record;
     form.hotControl = c.index;
-    form.hotKind = kHeaderHotKind;
+    form.hotKind = kHotHeader;
     header.mouseInside = true;
     const std::int32_t column = ColumnAt(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     header.hotColumn = column;

@@ -168,8 +168,8 @@ void OnSize(const FormContext& c, WPARAM kind) {
     FormRecord& f = c.form;
     if (kind != SIZE_MINIMIZED && !f.isMinimized) MarkChildrenStale(c.window);
     f.hotButton = 0;
-    if (firstSizePending) {
-        firstSizePending = 0;
+    if (skinDefaults.firstSizePending) {
+        skinDefaults.firstSizePending = 0;
         // The first size of the process usually only confirms the size the
         // frame was rendered at; a frame rendered at another size (a window
         // skinned at its final size, then resized) is rendered again.

@@ -16,7 +16,7 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/text_tools.h"
 #include "skin/core/window_props.h"
-#include "skin/windows/other_kinds.h"
+#include "skin/windows/tab_painter.h"
 
 namespace pelorin::skin {
 
@@ -121,7 +121,7 @@ void DrawTabItems(HDC surface, HWND tab, const ContainerRecord& record) {
     graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
     DrawDisplayFrame(graphics, display);
 
-    const COLORREF color = record.settingB != 0 ? record.settingB : themeColor;
+    const COLORREF color = record.settingB != 0 ? record.settingB : skinDefaults.themeColor;
     TextTools tools;
     MakeTextTools(tools, record.fontName, record.fontSize, record.fontStyle, Gdiplus::StringAlignmentCenter,
                   static_cast<COLORREF>(GetPropValue(tab, prop::kTextColor)));

@@ -132,7 +132,7 @@ HWND ControlTestForm::AddProgressBar(DWORD style, int x, int y, int w, int h) {
     skin::ProgressRecord& record = form.progressBars[index];
     record.window = bar;
     record.vertical = (style & PBS_VERTICAL) != 0;
-    record.barColor = skin::themeColor;
+    record.barColor = skin::skinDefaults.themeColor;
     Register(bar, index, skin::ProgressProc, record.previousProc);
     return bar;
 }

@@ -19,8 +19,8 @@ constexpr wchar_t kCaption[] = L"测试标题 Pelorin";
 class CaptionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        skin::skinBackgroundColor = 0x00000000;
-        skin::skinBackgroundPicture.clear();
+        skin::skinDefaults.skinBackgroundColor = 0x00000000;
+        skin::skinDefaults.skinBackgroundPicture.clear();
     }
     SkinThemeScope theme_;
 };
@@ -166,7 +166,7 @@ void Draw(FrameTestForm& form, int button, bool offScreenOnly, bool pressed, int
 TEST_F(CaptionTest, StripLayoutForCloseOnlyAndMinimiseWithClose) {
     FrameFormOptions closeOnly;
     closeOnly.minimizeBox = false;
-    skin::skinBackgroundColor = 0x00808080;
+    skin::skinDefaults.skinBackgroundColor = 0x00808080;
     FrameTestForm single(closeOnly);
     single.Show();
     ASSERT_EQ(single.Record().captionButtons.size(), 1u);
@@ -227,7 +227,7 @@ TEST_F(CaptionTest, HoverOverlayRedrawsToTheSamePixelsEveryTime) {
 }
 
 TEST_F(CaptionTest, OverlayTintsTheCloseButtonRedAndOthersInTheThemeColour) {
-    skin::themeColor = 0x0000FF00;
+    skin::skinDefaults.themeColor = 0x0000FF00;
     FrameTestForm form;
     form.Show();
     const ButtonArea minimise = AreaOf(form.Record(), 1);
@@ -247,7 +247,7 @@ TEST_F(CaptionTest, OverlayTintsTheCloseButtonRedAndOthersInTheThemeColour) {
 }
 
 TEST_F(CaptionTest, PressedCloseButtonIsRedAndOthersDarker) {
-    skin::skinBackgroundColor = 0x00808080;
+    skin::skinDefaults.skinBackgroundColor = 0x00808080;
     FrameTestForm form;
     form.Show();
     const ButtonArea minimise = AreaOf(form.Record(), 1);
@@ -286,7 +286,7 @@ TEST_F(CaptionTest, ButtonRedrawIsCopiedToTheWindowAndTheCompositeUnlessOffScree
 // Status area -------------------------------------------------------------
 
 TEST_F(CaptionTest, StatusPartsAreLaidOutFromTheLeftAndShareTheRest) {
-    skin::skinBackgroundColor = 0x00404040;
+    skin::skinDefaults.skinBackgroundColor = 0x00404040;
     FrameTestForm form;
     form.Record().statusHeight = 20;
     form.Record().statusPartWidths = {100, -1, 50, -1};

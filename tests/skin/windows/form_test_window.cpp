@@ -40,8 +40,8 @@ SkinnedTestWindow::SkinnedTestWindow(DWORD extraStyle, skin::SkinSettings settin
     RegisterTestClass(ClassProc);
     // What the skin start-up sets; the process's first size change has
     // happened long before a test window appears.
-    skin::skinControlsEnabled = 1;
-    skin::firstSizePending = 0;
+    skin::skinDefaults.skinControlsEnabled = 1;
+    skin::skinDefaults.firstSizePending = 0;
     window_ = ::CreateWindowExW(0, kClassName, L"测试窗口", WS_POPUP | extraStyle, kLeft, kTop, kWidth, kHeight,
                                 nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&messages_));

@@ -29,8 +29,8 @@ void ExpectSameCounts(const Counts& before) {
 
 TEST(FrameResourcesTest, FiftyRendersWithPictureCaptionAndStatusAreaLeakNothing) {
     SkinThemeScope theme;
-    skin::skinBackgroundPicture = LoadEmbeddedPicture(EmbeddedPicture::Background);
-    skin::skinPictureMode = 3;
+    skin::skinDefaults.skinBackgroundPicture = LoadEmbeddedPicture(EmbeddedPicture::Background);
+    skin::skinDefaults.skinPictureMode = 3;
     FrameFormOptions options;
     options.maximizeBox = true;
     options.text = L"测试标题";

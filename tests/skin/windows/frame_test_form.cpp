@@ -87,7 +87,7 @@ FrameTestForm::FrameTestForm(const FrameFormOptions& options) {
     form.renderPending = true;
     form.clientWidth = options.width;
     form.clientHeight = options.height;
-    skin::frameBorderWidth = 3;
+    skin::skinDefaults.frameBorderWidth = 3;
     const std::int32_t index = skin::formRegistry.Append(std::move(record));
     skin::SetPropValue(window_, skin::prop::kListIndex, index);
 }
@@ -166,16 +166,16 @@ LRESULT CALLBACK FrameTestForm::FormProc(HWND window, UINT message, WPARAM wPara
 }
 
 SkinThemeScope::SkinThemeScope()
-    : backgroundColor_(skin::skinBackgroundColor),
-      picture_(skin::skinBackgroundPicture),
-      mode_(skin::skinPictureMode),
-      themeColor_(skin::themeColor) {}
+    : backgroundColor_(skin::skinDefaults.skinBackgroundColor),
+      picture_(skin::skinDefaults.skinBackgroundPicture),
+      mode_(skin::skinDefaults.skinPictureMode),
+      themeColor_(skin::skinDefaults.themeColor) {}
 
 SkinThemeScope::~SkinThemeScope() {
-    skin::skinBackgroundColor = backgroundColor_;
-    skin::skinBackgroundPicture = picture_;
-    skin::skinPictureMode = mode_;
-    skin::themeColor = themeColor_;
+    skin::skinDefaults.skinBackgroundColor = backgroundColor_;
+    skin::skinDefaults.skinBackgroundPicture = picture_;
+    skin::skinDefaults.skinPictureMode = mode_;
+    skin::skinDefaults.themeColor = themeColor_;
 }
 
 GxArgb Opaque(COLORREF color) { return skin::ToArgb(color) | 0xFF000000u; }

@@ -40,8 +40,8 @@ Pixels ReadDc(HDC dc, int width, int height) {
 std::vector<TestColumn> MusicListColumns() { return {{L"序", 50}, {L"歌曲名", 150}, {L"路径", 140}}; }
 
 ListTestForm::ListTestForm() {
-    savedEnabled_ = skin::skinControlsEnabled;
-    skin::skinControlsEnabled = 1;
+    savedEnabled_ = skin::skinDefaults.skinControlsEnabled;
+    skin::skinDefaults.skinControlsEnabled = 1;
     RegisterFormClass(FormProc);
     window_ = ::CreateWindowExW(0, kFormClass, L"list test form", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, kLeft, kTop,
                                 kWidth, kHeight, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
@@ -62,7 +62,7 @@ ListTestForm::ListTestForm() {
 ListTestForm::~ListTestForm() {
     ::DestroyWindow(window_);
     skin::formRegistry.Remove(skin::FindFormByWindow(window_));
-    skin::skinControlsEnabled = savedEnabled_;
+    skin::skinDefaults.skinControlsEnabled = savedEnabled_;
     PumpMessages(10);
 }
 

@@ -102,8 +102,8 @@ LPARAM Pack(POINT p) { return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WOR
 OtherKindsForm::OtherKindsForm() {
     RegisterClasses(ClassProc);
     skin::SkinStartup();
-    skin::skinControlsEnabled = 1;
-    skin::firstSizePending = 0;
+    skin::skinDefaults.skinControlsEnabled = 1;
+    skin::skinDefaults.firstSizePending = 0;
     window_ = ::CreateWindowExW(0, kFormClass, L"其他控件", WS_POPUP, 100, 80, kWidth, kHeight, nullptr, nullptr,
                                 ::GetModuleHandleW(nullptr), nullptr);
     ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&messages_));

@@ -19,7 +19,9 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/container.h"
-#include "skin/windows/other_kinds.h"
+#include "skin/windows/toolbar.h"
+#include "skin/windows/transparent_children.h"
+#include "skin/windows/up_down.h"
 #include "test_support.h"
 
 namespace pelorin::test {
@@ -46,14 +48,14 @@ GxArgb ThemeOver(std::uint32_t alpha, GxArgb background) { return Over(skin::ToA
 class OtherKindsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved_ = skin::themeColor;
-        skin::themeColor = kTheme;
+        saved_ = skin::skinDefaults.themeColor;
+        skin::skinDefaults.themeColor = kTheme;
         for (HWND w : {form.upDown, form.upDownHorz, form.toolbar, form.tab}) {
             ::InvalidateRect(w, nullptr, TRUE);
             ::UpdateWindow(w);
         }
     }
-    void TearDown() override { skin::themeColor = saved_; }
+    void TearDown() override { skin::skinDefaults.themeColor = saved_; }
 
     // The drawn pixel beside the theme colour at `alpha` over the frame behind it.
     ::testing::AssertionResult ShowsTheme(HWND control, int x, int y, std::uint32_t alpha, int tolerance = 14) {

@@ -14,8 +14,8 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/child_attach.h"
-#include "skin/windows/other_kinds.h"
-#include "skin/windows/other_kinds_look.h"
+#include "skin/windows/up_down.h"
+#include "skin/windows/themed_parts.h"
 
 namespace pelorin::skin {
 
@@ -67,7 +67,7 @@ void DrawPart(GxGraphics& graphics, const RECT& r, PartState state, ArrowDirecti
     const float y = static_cast<float>(r.top);
     const float w = static_cast<float>(Width(r));
     const float h = static_cast<float>(Height(r));
-    DrawThemedPart(graphics, x, y, w, h, state, themeColor, 4);
+    DrawThemedPart(graphics, x, y, w, h, state, skinDefaults.themeColor, 4);
     DrawArrow(graphics, x, y, w - 1, h - 1, direction, state != PartState::Disabled);
 }
 

@@ -23,8 +23,8 @@
 #include "skin/core/window_props.h"
 #include "skin/windows/child_attach.h"
 #include "skin/windows/container.h"
-#include "skin/windows/other_kinds.h"
-#include "skin/windows/other_kinds_look.h"
+#include "skin/windows/toolbar.h"
+#include "skin/windows/themed_parts.h"
 
 namespace pelorin::skin {
 
@@ -220,7 +220,7 @@ void DrawToolbar(std::int32_t formIndex, std::int32_t index, HDC target) {
                 }
                 DrawThemedPart(graphics, static_cast<float>(b.rect.left), static_cast<float>(b.rect.top),
                                static_cast<float>(Width(b.rect)), static_cast<float>(Height(b.rect)),
-                               StateOf(b.button, hot == i + 1), themeColor);
+                               StateOf(b.button, hot == i + 1), skinDefaults.themeColor);
                 DrawContent(surface, graphics, b, images, listStyle, tools);
             }
         }

@@ -12,7 +12,7 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/child_attach.h"
-#include "skin/windows/other_kinds.h"
+#include "skin/windows/transparent_children.h"
 
 namespace pelorin::skin {
 
