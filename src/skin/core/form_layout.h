@@ -9,8 +9,8 @@
 
 namespace pelorin::skin {
 
-// Height of the status area's parts. Nothing documents one; this matches the
-// caption strip's height.
+// Height of the status area's parts: the caption strip's height, so that the
+// strips along the top and the bottom of the frame match.
 inline constexpr std::int32_t kStatusHeight = 22;
 
 // Fills captionButtons in drawing order and sizes and places the strip.

@@ -20,7 +20,8 @@
 
 namespace pelorin::skin {
 
-// ApplySkin's optional settings, in their documented order, with their defaults.
+// ApplySkin's settings. Every one but the title height may be left out; the
+// comment beside each gives the value used then.
 struct SkinSettings {
     std::int32_t titleHeight = 25;                                      // required; raised to at least 25
     std::optional<bool> hasTitleBar;                                    // 1
