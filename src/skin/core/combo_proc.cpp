@@ -7,11 +7,11 @@
 #include "graphics/gx_bitmap.h"
 #include "graphics/gx_font.h"
 #include "graphics/gx_string_format.h"
-#include "skin/core/scoped_dc.h"
+#include "skin/core/control_lookup.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
-#include "skin/core/control_lookup.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/scoped_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/pictures/decoded_picture.h"
@@ -48,7 +48,8 @@ void DrawBody(GxGraphics& g, int w, int h, bool focused, bool hot) {
     const GxPath body = RoundedPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
     FillPathSolid(g, body, ToArgb(kWhite, static_cast<std::uint32_t>(skinDefaults.controlAlpha)));
     if (hot)
-        FillPathGradient(g, body, {0, 0}, {0, static_cast<float>(h)}, ToArgb(skinDefaults.themeColor, 20), ToArgb(skinDefaults.themeColor, 80));
+        FillPathGradient(g, body, {0, 0}, {0, static_cast<float>(h)}, ToArgb(skinDefaults.themeColor, 20),
+                         ToArgb(skinDefaults.themeColor, 80));
     StrokePath(g, body, focused || hot ? ToArgb(skinDefaults.themeColor, 180) : ToArgb(kBlack, 80));
 }
 

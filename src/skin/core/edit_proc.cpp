@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "skin/core/scoped_dc.h"
-#include "skin/core/control_procs.h"
 #include "skin/core/control_lookup.h"
+#include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/prop_objects.h"
+#include "skin/core/scoped_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 
@@ -18,8 +18,7 @@ bool IsRichEdit(HWND window) { return ClassNameOf(window) == L"RichEdit20A"; }
 
 // Is this edit the one last drawn hot?
 bool IsHot(HWND window, const EditContext& c) {
-    return c.form->hotKind == kHotEdit && c.form->lastHotControl == c.index &&
-           c.form->hotParent == ::GetParent(window);
+    return c.form->hotKind == kHotEdit && c.form->lastHotControl == c.index && c.form->hotParent == ::GetParent(window);
 }
 
 // Repaints every strip whose scroll bar the edit still has; `hotOf` picks

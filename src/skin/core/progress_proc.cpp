@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "base/handle.h"
+#include "skin/core/control_lookup.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
-#include "skin/core/control_lookup.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"

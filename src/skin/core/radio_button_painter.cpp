@@ -39,7 +39,8 @@ void DrawMark(GxGraphics& graphics, const RECT& client, bool checked, bool disab
     FillCircle(graphics, x, y, kMarkDiameter, disabled ? ToArgb(0x00C8C0B8, 255) : ToArgb(0x00FFFFFF, 230));
     StrokeCircle(graphics, x, y, kMarkDiameter, ToArgb(0x00000000, disabled ? 60 : 120), 1);
     if (hot || pressed)
-        StrokeCircle(graphics, x + 1, y + 1, kMarkDiameter - 2, ToArgb(skinDefaults.themeColor, pressed ? 220 : 150), 1.5f);
+        StrokeCircle(graphics, x + 1, y + 1, kMarkDiameter - 2, ToArgb(skinDefaults.themeColor, pressed ? 220 : 150),
+                     1.5f);
     if (checked) {
         const float inset = (kMarkDiameter - kDotDiameter) / 2;
         FillCircle(graphics, x + inset, y + inset, kDotDiameter,

@@ -121,7 +121,8 @@ void DrawThumb(GxGraphics& g, const Geometry& geo, bool hot) {
     const GxPath thumb = PathOf(geo.thumbPath, 2);
     if (hot) {
         FillPathSolid(g, thumb, ToArgb(kWhite, 100));
-        FillPathGradient(g, thumb, geo.thumbFrom, geo.thumbTo, ToArgb(skinDefaults.themeColor, 20), ToArgb(skinDefaults.themeColor, 80));
+        FillPathGradient(g, thumb, geo.thumbFrom, geo.thumbTo, ToArgb(skinDefaults.themeColor, 20),
+                         ToArgb(skinDefaults.themeColor, 80));
     } else {
         FillPathGradient(g, thumb, geo.thumbFrom, geo.thumbTo, ToArgb(kWhite, 50), ToArgb(skinDefaults.themeColor, 50));
         FillPathGradient(g, thumb, geo.thumbFrom, geo.thumbTo, ToArgb(kWhite, 0), ToArgb(kWhite, 150));
@@ -148,7 +149,8 @@ void DrawArrow(GxGraphics& g, const ArrowSpec& arrowSpec, bool vertical, int w, 
     const GxPath arrow = PathOf(arrowSpec.path, 1);
     if (arrowSpec.hot) {
         FillPathSolid(g, arrow, ToArgb(kWhite, 180));
-        FillPathGradient(g, arrow, arrowSpec.from, arrowSpec.to, ToArgb(skinDefaults.themeColor, 20), ToArgb(skinDefaults.themeColor, 80));
+        FillPathGradient(g, arrow, arrowSpec.from, arrowSpec.to, ToArgb(skinDefaults.themeColor, 20),
+                         ToArgb(skinDefaults.themeColor, 80));
         StrokePath(g, arrow, ToArgb(kBlack, 80));
     }
     StrokePath(g, arrow, ToArgb(kBlack, 30));

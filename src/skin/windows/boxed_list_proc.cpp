@@ -4,8 +4,8 @@
 // the strips are disabled, so clicks and wheel turns reach the real bars.
 #include <windows.h>
 
-#include "skin/core/control_procs.h"
 #include "skin/core/control_lookup.h"
+#include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"

@@ -160,7 +160,8 @@ void DrawCaptionText(std::int32_t form, GxGraphics& graphics, bool offScreenOnly
 
     RestoreFromTitleCache(f, graphics, area);
     if (drawIcon) {
-        ::DrawIconEx(f.frameBuffer->Dc(), iconX, iconY, skinDefaults.skinIcon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+        ::DrawIconEx(f.frameBuffer->Dc(), iconX, iconY, skinDefaults.skinIcon, kIconSize, kIconSize, 0, nullptr,
+                     DI_NORMAL);
         ::GdiFlush();
     }
 

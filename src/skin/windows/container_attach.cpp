@@ -33,29 +33,28 @@ void AttachContainer(HWND container, const ContainerSettings& settings) {
     FormRecord* form = formRegistry.At(formIndex);
     if (!form || form->containers.Find(container)) return;
 
-    const std::int32_t index =
-        AttachControl(formIndex, container, &FormRecord::containers, ContainerProc,
-                      [formIndex, container, &settings](ContainerRecord& record) {
-                          record.settingB = settings.tint.value_or(0);
-                          record.panelAlpha = settings.panelAlpha.value_or(255);
-                          record.drawPanel = settings.drawPanel.value_or(0);
-                          record.selfPainted = settings.selfPainted.value_or(true);
-                          RECT client{};
-                          ::GetClientRect(container, &client);
-                          record.width = client.right;
-                          record.height = client.bottom;
-                          record.kind = ContainerKindOf(container);
-                          if (record.kind != kOtherContainer) {
-                              record.selfPainted = true;
-                              const ControlFont font = ReadControlFont(container);
-                              record.fontName = font.name;
-                              record.fontSize = font.size;
-                              record.fontStyle = font.style;
-                          }
-                          // Last: attaching the children may grow the container
-                          // list (a toolbar with children is a container too).
-                          AttachChildControls(formIndex, container);
-                      });
+    const std::int32_t index = AttachControl(formIndex, container, &FormRecord::containers, ContainerProc,
+                                             [formIndex, container, &settings](ContainerRecord& record) {
+                                                 record.settingB = settings.tint.value_or(0);
+                                                 record.panelAlpha = settings.panelAlpha.value_or(255);
+                                                 record.drawPanel = settings.drawPanel.value_or(0);
+                                                 record.selfPainted = settings.selfPainted.value_or(true);
+                                                 RECT client{};
+                                                 ::GetClientRect(container, &client);
+                                                 record.width = client.right;
+                                                 record.height = client.bottom;
+                                                 record.kind = ContainerKindOf(container);
+                                                 if (record.kind != kOtherContainer) {
+                                                     record.selfPainted = true;
+                                                     const ControlFont font = ReadControlFont(container);
+                                                     record.fontName = font.name;
+                                                     record.fontSize = font.size;
+                                                     record.fontStyle = font.style;
+                                                 }
+                                                 // Last: attaching the children may grow the container
+                                                 // list (a toolbar with children is a container too).
+                                                 AttachChildControls(formIndex, container);
+                                             });
     formRegistry[formIndex].containers[index].backgroundStale = true;
     ::InvalidateRect(container, nullptr, TRUE);
 }

@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "base/handle.h"
-#include "skin/core/control_procs.h"
 #include "skin/core/control_lookup.h"
+#include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/prop_objects.h"
 #include "skin/core/skin_registry.h"

@@ -12,8 +12,8 @@
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
-#include "skin/windows/frame_box.h"
 #include "skin/windows/container_blit.h"
+#include "skin/windows/frame_box.h"
 
 namespace pelorin::skin {
 

@@ -26,8 +26,8 @@ enum class Strips { None, Both };
 
 void TakeListControl(std::int32_t form, HWND control, Strips strips, bool listBox) {
     if (FindListControl(form, control)) return;
-    const std::int32_t index =
-        AttachControl(form, control, &FormRecord::listControls, BoxedListProc, [control, listBox](ListControlRecord& record) {
+    const std::int32_t index = AttachControl(
+        form, control, &FormRecord::listControls, BoxedListProc, [control, listBox](ListControlRecord& record) {
             record.contentStale = true;
             if (listBox) SetPropValue(control, prop::kTextColor, 0);
             SetPropValue(control, prop::kDisabledTextColor, kAttachedDisabledTextColor);
@@ -89,7 +89,7 @@ void AttachListControls(std::int32_t form, HWND parent) {
         TakeAddressEdits(form, address);
     });
     ForEachChildOfClass(parent, DATETIMEPICK_CLASSW,
-                 [form](HWND picker) { TakeListControl(form, picker, Strips::None, false); });
+                        [form](HWND picker) { TakeListControl(form, picker, Strips::None, false); });
 }
 
 void AttachHeaders(std::int32_t form, HWND parent) {

@@ -99,9 +99,11 @@ void SetSkinTheme(const SkinTheme& theme) {
         if (follow) skinDefaults.themeColor = skinDefaults.skinBackgroundColor;
         skinDefaults.skinPictureMode = theme.pictureMode.value_or(kDefaultSkinPictureMode);
         if (skinDefaults.skinPictureMode == 0)
-            skinDefaults.skinBackgroundPicture = FadePictureEdges(source, std::nullopt, skinDefaults.skinBackgroundColor);
+            skinDefaults.skinBackgroundPicture =
+                FadePictureEdges(source, std::nullopt, skinDefaults.skinBackgroundColor);
         else if (skinDefaults.skinPictureMode == 1)
-            skinDefaults.skinBackgroundPicture = FadePictureEdges(source, std::nullopt, skinDefaults.skinBackgroundColor, 0);
+            skinDefaults.skinBackgroundPicture =
+                FadePictureEdges(source, std::nullopt, skinDefaults.skinBackgroundColor, 0);
         else
             skinDefaults.skinBackgroundPicture = KeptPicture(theme);
     } else {

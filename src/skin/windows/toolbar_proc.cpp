@@ -23,8 +23,8 @@
 #include "skin/core/window_props.h"
 #include "skin/windows/child_attach.h"
 #include "skin/windows/container.h"
-#include "skin/windows/toolbar.h"
 #include "skin/windows/themed_parts.h"
+#include "skin/windows/toolbar.h"
 
 namespace pelorin::skin {
 
@@ -207,7 +207,7 @@ void DrawToolbar(std::int32_t formIndex, std::int32_t index, HDC target) {
             const auto images = reinterpret_cast<HIMAGELIST>(::SendMessageW(window, TB_GETIMAGELIST, 0, 0));
             TextTools tools;
             MakeTextTools(tools, record->fontName, record->fontSize, record->fontStyle, Gdiplus::StringAlignmentCenter,
-                  static_cast<COLORREF>(GetPropValue(window, prop::kTextColor)));
+                          static_cast<COLORREF>(GetPropValue(window, prop::kTextColor)));
             const auto found = hotButtons.find(window);
             const int hot = found != hotButtons.end() ? found->second : 0;
             const int count = static_cast<int>(::SendMessageW(window, TB_BUTTONCOUNT, 0, 0));

@@ -14,8 +14,8 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/child_attach.h"
-#include "skin/windows/up_down.h"
 #include "skin/windows/themed_parts.h"
+#include "skin/windows/up_down.h"
 
 namespace pelorin::skin {
 
@@ -124,9 +124,8 @@ void AttachUpDowns(std::int32_t form, HWND parent) {
     if (!AttachesControls(form)) return;
     ForEachChildOfClass(parent, UPDOWN_CLASSW, [form](HWND upDown) {
         if (FindUpDown(form, upDown)) return;
-        AttachControl(form, upDown, &FormRecord::upDowns, UpDownProc, [upDown](UpDownRecord& record) {
-            record.horizontal = (StyleOf(upDown) & UDS_HORZ) != 0;
-        });
+        AttachControl(form, upDown, &FormRecord::upDowns, UpDownProc,
+                      [upDown](UpDownRecord& record) { record.horizontal = (StyleOf(upDown) & UDS_HORZ) != 0; });
         ::InvalidateRect(upDown, nullptr, TRUE);
     });
 }
