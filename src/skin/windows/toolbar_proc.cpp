@@ -22,6 +22,7 @@
 #include "skin/core/text_tools.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/child_attach.h"
+#include "skin/windows/client_paint.h"
 #include "skin/windows/container.h"
 #include "skin/windows/themed_parts.h"
 #include "skin/windows/toolbar.h"
@@ -145,13 +146,7 @@ void OnMouseLeave(HWND window, const ToolbarContext& c) {
 }
 
 LRESULT OnPaint(HWND window, const ToolbarContext& c, WPARAM wParam) {
-    if (wParam) {
-        DrawToolbar(c.formIndex, c.index, reinterpret_cast<HDC>(wParam));
-        return 0;
-    }
-    PaintDc dc(window);
-    if (dc.Get()) DrawToolbar(c.formIndex, c.index, dc.Get());
-    return 0;
+    return PaintClient(window, wParam, [&c](HDC dc) { DrawToolbar(c.formIndex, c.index, dc); });
 }
 
 }  // namespace
@@ -188,17 +183,8 @@ void DrawToolbar(std::int32_t formIndex, std::int32_t index, HDC target) {
     ToolbarRecord* record = form ? form->toolbars.At(index) : nullptr;
     if (!record || !record->window || !::IsWindow(record->window)) return;
     const HWND window = record->window;
-    RECT client{};
-    ::GetClientRect(window, &client);
-    if (client.right <= 0 || client.bottom <= 0) return;
-
-    const HDC surface = BuildControlBackground(window, ClientAreaInWindow(window));
-    if (!surface) return;
-    {
-        SurfaceCanvas canvas(surface);
-        if (canvas) {
-            GxGraphics& graphics = canvas.Graphics();
-            graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    const bool drawn =
+        DrawOverFormBackground(window, target, true, [&](GxGraphics& graphics, HDC surface, const RECT&) {
             graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
             const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
             const bool listStyle = (style & TBSTYLE_LIST) != 0;
@@ -223,16 +209,8 @@ void DrawToolbar(std::int32_t formIndex, std::int32_t index, HDC target) {
                                StateOf(b.button, hot == i + 1), skinDefaults.themeColor);
                 DrawContent(surface, graphics, b, images, listStyle, tools);
             }
-        }
-    }
-    if (target) {
-        ::BitBlt(target, 0, 0, client.right, client.bottom, surface, 0, 0, SRCCOPY);
-    } else if (WindowDc own(window); own.Get()) {
-        ::BitBlt(own.Get(), 0, 0, client.right, client.bottom, surface, 0, 0, SRCCOPY);
-    }
-    CopyToFrameCopy(window, surface, true, false);
-    ReleaseSurface(surface);
-    record->backgroundStale = false;
+        });
+    if (drawn) record->backgroundStale = false;
 }
 
 LRESULT CALLBACK ToolbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

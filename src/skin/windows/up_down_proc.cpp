@@ -14,6 +14,7 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/child_attach.h"
+#include "skin/windows/client_paint.h"
 #include "skin/windows/themed_parts.h"
 #include "skin/windows/up_down.h"
 
@@ -109,13 +110,7 @@ void OnCaptureChanged(const UpDownContext& c) {
 }
 
 LRESULT OnPaint(HWND window, const UpDownContext& c, WPARAM wParam) {
-    if (wParam) {
-        DrawUpDown(c.formIndex, c.index, reinterpret_cast<HDC>(wParam));
-        return 0;
-    }
-    PaintDc dc(window);
-    if (dc.Get()) DrawUpDown(c.formIndex, c.index, dc.Get());
-    return 0;
+    return PaintClient(window, wParam, [&c](HDC dc) { DrawUpDown(c.formIndex, c.index, dc); });
 }
 
 }  // namespace
@@ -135,33 +130,15 @@ void DrawUpDown(std::int32_t formIndex, std::int32_t index, HDC target) {
     const UpDownRecord* record = form ? form->upDowns.At(index) : nullptr;
     if (!record || !record->window || !::IsWindow(record->window)) return;
     const HWND window = record->window;
-    RECT client{};
-    ::GetClientRect(window, &client);
-    if (client.right <= 0 || client.bottom <= 0) return;
-
-    const HDC surface = BuildControlBackground(window, ClientAreaInWindow(window));
-    if (!surface) return;
-    {
-        SurfaceCanvas canvas(surface);
-        if (canvas) {
-            GxGraphics& graphics = canvas.Graphics();
-            graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-            const auto found = looks.find(window);
-            const UpDownLook look = found != looks.end() ? found->second : UpDownLook{};
-            const bool horizontal = record->horizontal;
-            DrawPart(graphics, PartRect(client, horizontal, kFirstPart), StateOf(window, look, kFirstPart),
-                     horizontal ? ArrowDirection::Left : ArrowDirection::Up);
-            DrawPart(graphics, PartRect(client, horizontal, kSecondPart), StateOf(window, look, kSecondPart),
-                     horizontal ? ArrowDirection::Right : ArrowDirection::Down);
-        }
-    }
-    if (target) {
-        ::BitBlt(target, 0, 0, client.right, client.bottom, surface, 0, 0, SRCCOPY);
-    } else if (WindowDc own(window); own.Get()) {
-        ::BitBlt(own.Get(), 0, 0, client.right, client.bottom, surface, 0, 0, SRCCOPY);
-    }
-    CopyToFrameCopy(window, surface, false, false);
-    ReleaseSurface(surface);
+    DrawOverFormBackground(window, target, false, [&](GxGraphics& graphics, HDC, const RECT& client) {
+        const auto found = looks.find(window);
+        const UpDownLook look = found != looks.end() ? found->second : UpDownLook{};
+        const bool horizontal = record->horizontal;
+        DrawPart(graphics, PartRect(client, horizontal, kFirstPart), StateOf(window, look, kFirstPart),
+                 horizontal ? ArrowDirection::Left : ArrowDirection::Up);
+        DrawPart(graphics, PartRect(client, horizontal, kSecondPart), StateOf(window, look, kSecondPart),
+                 horizontal ? ArrowDirection::Right : ArrowDirection::Down);
+    });
 }
 
 LRESULT CALLBACK UpDownProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
