@@ -138,7 +138,7 @@ int wmain(int argc, wchar_t** argv) {
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
     int status = 0;
     {
-        skinControlsEnabled = 1;
+        skinDefaults.skinControlsEnabled = 1;
         BenchForm form;
         if (!form.Create()) {
             std::fprintf(stderr, "FAILED: cannot set up the skinned form\n");

@@ -99,10 +99,10 @@ int wmain(int argc, wchar_t** argv) {
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
     int status = 0;
     {
-        frameBorderWidth = 3;
-        skinBackgroundColor = 0x00A08060;
-        skinBackgroundPicture = LoadEmbeddedPicture(EmbeddedPicture::Background);
-        skinPictureMode = 3;
+        skinDefaults.frameBorderWidth = 3;
+        skinDefaults.skinBackgroundColor = 0x00A08060;
+        skinDefaults.skinBackgroundPicture = LoadEmbeddedPicture(EmbeddedPicture::Background);
+        skinDefaults.skinPictureMode = 3;
         BenchForm benchForm;
         if (!benchForm.Create()) {
             std::fprintf(stderr, "FAILED: cannot set up the skinned form (window or background picture missing)\n");
@@ -129,7 +129,7 @@ int wmain(int argc, wchar_t** argv) {
                 step = (step + 1) % 8;
                 const std::int32_t opacity = 30 + step * 30;
                 if (onPixels) {
-                    SurfaceGraphics canvas(*formRegistry[form].frameBuffer);
+                    SurfaceCanvas canvas(*formRegistry[form].frameBuffer);
                     DrawCaptionButton(form, 3, canvas.Graphics(), false, false, opacity);
                 } else {
                     GxGraphics graphics;
@@ -143,7 +143,7 @@ int wmain(int argc, wchar_t** argv) {
 
         // The pieces of a full render, each alone on a surface of the frame's size.
         SurfacePtr target = MemorySurface::Create(kWidth, kHeight);
-        SurfaceGraphics canvas(*target);
+        SurfaceCanvas canvas(*target);
         GxGraphics& graphics = canvas.Graphics();
         FormRecord& record = formRegistry[form];
         rows.push_back({"  part: four surfaces made (buffer, caches, copy)",
@@ -160,12 +160,12 @@ int wmain(int argc, wchar_t** argv) {
                         Time(samples,
                              [&] {
                                  GxBitmap picture;
-                                 picture.LoadFromBytes(skinBackgroundPicture);
+                                 picture.LoadFromBytes(skinDefaults.skinBackgroundPicture);
                                  picture.GetWidth();
                              }),
                         false});
         GxBitmap decoded;
-        decoded.LoadFromBytes(skinBackgroundPicture);
+        decoded.LoadFromBytes(skinDefaults.skinBackgroundPicture);
         rows.push_back({"  part: stretched to 380 x 537 (mode 3, GDI halftone)",
                         Time(samples,
                              [&] {
@@ -194,7 +194,7 @@ int wmain(int argc, wchar_t** argv) {
                                  graphics.Flush(Gdiplus::FlushIntentionSync);
                              }),
                         false});
-        SurfaceGraphics onBuffer(*record.frameBuffer);
+        SurfaceCanvas onBuffer(*record.frameBuffer);
         rows.push_back({"  part: caption text with halo, off screen",
                         Time(samples, [&] { DrawCaptionText(form, onBuffer.Graphics(), true); }), false});
         rows.push_back({"  part: three caption buttons, normal, off screen",

@@ -23,7 +23,7 @@
 
 #include "base/handle.h"
 #include "bench_support.h"
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
@@ -115,7 +115,7 @@ int wmain(int argc, wchar_t** argv) {
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
     int status = 0;
     {
-        skinControlsEnabled = 1;
+        skinDefaults.skinControlsEnabled = 1;
         BenchForm form;
         if (!form.Create()) {
             std::fprintf(stderr, "FAILED: cannot set up the skinned form\n");

@@ -7,7 +7,7 @@
 #include "app/name_dialog.h"
 #include "app/settings_dialog.h"
 #include "app/services/file_io.h"
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/control_procs.h"
 #include "skin/pictures/embedded_pictures.h"
 #include "skin/windows/container.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "skin/pictures/frame_box.h"
+#include "skin/windows/frame_box.h"
 #include "skin/pictures/nine_slice_frame.h"
 
 namespace pelorin {

@@ -38,8 +38,8 @@ TEST_F(SkinnedWindowTest, TheMainWindowIsSkinnedWithTheSettingsOfItsSetUp) {
     EXPECT_TRUE(form.showTitleText);
     EXPECT_TRUE(form.hasButtonFrame);
     EXPECT_TRUE(form.hasOwnIcon) << "the title icon is shown";
-    EXPECT_EQ(skin::skinPictureMode, 3);
-    EXPECT_EQ(skin::skinBackgroundPicture, LoadEmbeddedPicture(EmbeddedPicture::Background));
+    EXPECT_EQ(skin::skinDefaults.skinPictureMode, 3);
+    EXPECT_EQ(skin::skinDefaults.skinBackgroundPicture, LoadEmbeddedPicture(EmbeddedPicture::Background));
 
     const std::int32_t index = skin::FindFormByWindow(window->Handle());
     for (ControlId group : kGroups) {

@@ -122,11 +122,11 @@ GxArgb ColourRamp(int x, int y) {
 std::vector<TestColumn> MusicListColumns() { return {{L"序", 50}, {L"歌曲名", 150}, {L"路径", 140}}; }
 
 SkinnedTestForm::SkinnedTestForm(const FormOptions& options)
-    : savedControlsEnabled_(options.skinControls ? std::optional<std::int32_t>(skin::skinControlsEnabled)
+    : savedControlsEnabled_(options.skinControls ? std::optional<std::int32_t>(skin::skinDefaults.skinControlsEnabled)
                                                  : std::nullopt) {
     RegisterClasses(ClassProc);
-    if (options.skinControls) skin::skinControlsEnabled = 1;
-    if (options.afterFirstSize) skin::firstSizePending = 0;
+    if (options.skinControls) skin::skinDefaults.skinControlsEnabled = 1;
+    if (options.afterFirstSize) skin::skinDefaults.firstSizePending = 0;
     window_ = ::CreateWindowExW(options.exStyle, kFormClass, options.text.c_str(), options.style | WS_CLIPCHILDREN,
                                 options.left, options.top, options.width, options.height, nullptr, nullptr,
                                 ::GetModuleHandleW(nullptr), nullptr);
@@ -151,7 +151,7 @@ SkinnedTestForm::~SkinnedTestForm() {
         ::DestroyWindow(window_);
     }
     PumpMessages(10);
-    if (savedControlsEnabled_) skin::skinControlsEnabled = *savedControlsEnabled_;
+    if (savedControlsEnabled_) skin::skinDefaults.skinControlsEnabled = *savedControlsEnabled_;
 }
 
 std::int32_t SkinnedTestForm::FormIndex() const { return skin::FindFormByWindow(window_); }
@@ -529,16 +529,16 @@ FormOptions TestWindow(DWORD extraStyle, const skin::SkinSettings& settings,
 }
 
 SkinThemeScope::SkinThemeScope()
-    : backgroundColor_(skin::skinBackgroundColor),
-      picture_(skin::skinBackgroundPicture),
-      mode_(skin::skinPictureMode),
-      themeColor_(skin::themeColor) {}
+    : backgroundColor_(skin::skinDefaults.skinBackgroundColor),
+      picture_(skin::skinDefaults.skinBackgroundPicture),
+      mode_(skin::skinDefaults.skinPictureMode),
+      themeColor_(skin::skinDefaults.themeColor) {}
 
 SkinThemeScope::~SkinThemeScope() {
-    skin::skinBackgroundColor = backgroundColor_;
-    skin::skinBackgroundPicture = picture_;
-    skin::skinPictureMode = mode_;
-    skin::themeColor = themeColor_;
+    skin::skinDefaults.skinBackgroundColor = backgroundColor_;
+    skin::skinDefaults.skinBackgroundPicture = picture_;
+    skin::skinDefaults.skinPictureMode = mode_;
+    skin::skinDefaults.themeColor = themeColor_;
 }
 
 HWND AddChild(HWND parent, const wchar_t* className, DWORD style, int x, int y, int w, int h, const wchar_t* text,

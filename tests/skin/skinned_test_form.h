@@ -19,7 +19,7 @@
 #include "base/handle.h"
 #include "graphics/gx_types.h"
 #include "picture_test_util.h"
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/form_record.h"
 
 namespace pelorin::test {

@@ -15,6 +15,7 @@
 
 #include "base/handle.h"
 #include "skin/core/memory_surface.h"
+#include "skin/core/skin_observers.h"
 
 namespace pelorin::skin {
 
@@ -42,10 +43,6 @@ inline std::vector<std::unique_ptr<FadeEntry>> fadeList;
 inline constexpr UINT kFadeIntervalMs = 20;
 inline constexpr std::int32_t kFadeLastStep = 10;
 inline constexpr std::int32_t kFadeAlphaPerStep = 25;
-
-// Called after every blend with the window and the constant alpha just used
-// (tests observe the steps through it).
-inline std::function<void(HWND window, std::int32_t alpha)> fadeBlendObserver;
 
 // Ends the fades that draw on `window` (it is being destroyed).
 void EndFadesOf(HWND window);

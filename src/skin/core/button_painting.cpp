@@ -10,19 +10,6 @@
 
 namespace pelorin::skin {
 
-ButtonContext FindButtonContext(HWND window) {
-    ButtonContext context;
-    FormRecord* form = formRegistry.At(GetPropInt(window, prop::kFormIndex));
-    if (!form) return context;
-    const std::int32_t index = GetPropInt(window, prop::kListIndex);
-    ButtonRecord* button = form->buttons.At(index);
-    if (!button || button->window != window) return context;
-    context.form = form;
-    context.button = button;
-    context.index = index;
-    return context;
-}
-
 ControlSurface::ControlSurface(HWND window, const RECT& rect) : dc_(BuildControlBackground(window, rect)) {}
 ControlSurface::~ControlSurface() { ReleaseSurface(dc_); }
 

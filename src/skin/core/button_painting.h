@@ -1,6 +1,6 @@
 #pragma once
 // Pieces shared by the painters and the procedure of the button family:
-// finding a button's records from its window, the off-screen surface a paint
+// a button's records found from its window, the off-screen surface a paint
 // draws on, and the caption of check boxes and radio buttons.
 
 #include <windows.h>
@@ -8,20 +8,14 @@
 #include <cstdint>
 
 #include "graphics/gx_graphics.h"
+#include "skin/core/control_lookup.h"
 #include "skin/core/control_records.h"
 #include "skin/core/form_record.h"
 
 namespace pelorin::skin {
 
-// A button window's form record, button record and list index, found through
-// its "Hw_FuID" and "Hw_lbID"; both null when either is missing.
-struct ButtonContext {
-    FormRecord* form = nullptr;
-    ButtonRecord* button = nullptr;
-    std::int32_t index = 0;
-    explicit operator bool() const noexcept { return form && button; }
-};
-ButtonContext FindButtonContext(HWND window);
+// A button window's form record, button record and list index.
+using ButtonContext = ControlContext<ButtonRecord>;
 
 // A surface made by BuildControlBackground, released when the scope ends
 // unless a fade has taken it over (releasing a DC no longer in memoryDcList

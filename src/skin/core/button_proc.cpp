@@ -41,23 +41,23 @@ LRESULT OnMouseMove(HWND window, ButtonContext context, WPARAM wParam, LPARAM lP
     ::TrackMouseEvent(&track);
     FormRecord& form = *context.form;
     form.hotControl = context.index;
-    if (form.hotControl != form.lastHotControl || form.hotKind != 0) {
+    if (form.hotControl != form.lastHotControl || form.hotKind != kHotButton) {
         RepaintButton(window, 0, true);
         form.lastHotControl = form.hotControl;
-        form.hotKind = 0;
+        form.hotKind = kHotButton;
     }
     return Forward(window, WM_MOUSEMOVE, wParam, lParam);
 }
 
 LRESULT OnMouseLeave(HWND window, ButtonContext context, WPARAM wParam, LPARAM lParam) {
     context.form->lastHotControl = 0;
-    RepaintButton(window, context.button->focused ? ODS_FOCUS : 0, false);
+    RepaintButton(window, context.record->focused ? ODS_FOCUS : 0, false);
     return Forward(window, WM_MOUSELEAVE, wParam, lParam);
 }
 
 LRESULT OnLeftButtonDown(HWND window, ButtonContext context, WPARAM wParam, LPARAM lParam) {
-    context.button->pressed = true;
-    const std::int32_t kind = context.button->kind;
+    context.record->pressed = true;
+    const std::int32_t kind = context.record->kind;
     // The record is not touched after forwarding: the click may have
     // destroyed the window and its form.
     const LRESULT result = Forward(window, WM_LBUTTONDOWN, wParam, lParam);
@@ -74,7 +74,7 @@ LRESULT OnLeftButtonDown(HWND window, ButtonContext context, WPARAM wParam, LPAR
 }
 
 LRESULT OnLeftButtonUp(HWND window, ButtonContext context, WPARAM wParam, LPARAM lParam) {
-    context.button->pressed = false;
+    context.record->pressed = false;
     context.form->lastHotControl = 0;
     return Forward(window, WM_LBUTTONUP, wParam, lParam);
 }
@@ -82,20 +82,20 @@ LRESULT OnLeftButtonUp(HWND window, ButtonContext context, WPARAM wParam, LPARAM
 LRESULT OnEraseBackground(HDC dc) { return ::SetBkMode(dc, TRANSPARENT); }
 
 LRESULT OnPaint(HWND window, ButtonContext context, WPARAM wParam, LPARAM lParam) {
-    if (context.button->kind == kPushButton) return Forward(window, WM_PAINT, wParam, lParam);
+    if (context.record->kind == kPushButton) return Forward(window, WM_PAINT, wParam, lParam);
     const PaintDc paint(window);
-    PaintBox(window, context.button->kind, 0);
+    PaintBox(window, context.record->kind, 0);
     return 0;
 }
 
 LRESULT OnSetFocus(HWND window, ButtonContext context, WPARAM wParam, LPARAM lParam) {
-    context.button->focused = true;
+    context.record->focused = true;
     return Forward(window, WM_SETFOCUS, wParam, lParam);
 }
 
 LRESULT OnKillFocus(HWND window, ButtonContext context, WPARAM wParam, LPARAM lParam) {
-    context.button->focused = false;
-    const std::int32_t kind = context.button->kind;
+    context.record->focused = false;
+    const std::int32_t kind = context.record->kind;
     const LRESULT result = Forward(window, WM_KILLFOCUS, wParam, lParam);
     if (::IsWindow(window)) PaintBox(window, kind, 0);
     return result;
@@ -103,14 +103,14 @@ LRESULT OnKillFocus(HWND window, ButtonContext context, WPARAM wParam, LPARAM lP
 
 LRESULT OnSetText(HWND window, ButtonContext context, WPARAM wParam, LPARAM lParam) {
     const auto* text = reinterpret_cast<const wchar_t*>(lParam);
-    context.button->caption = text ? text : L"";
+    context.record->caption = text ? text : L"";
     return Forward(window, WM_SETTEXT, wParam, lParam);
 }
 
 // BM_SETCHECK and the space key: the platform changes the state, the skin
 // shows it at once.
 LRESULT OnCheckChange(HWND window, ButtonContext context, UINT message, WPARAM wParam, LPARAM lParam) {
-    const std::int32_t kind = context.button->kind;
+    const std::int32_t kind = context.record->kind;
     const LRESULT result = Forward(window, message, wParam, lParam);
     if (::IsWindow(window)) PaintBox(window, kind, kind == kRadioButton ? ODS_SELECTED : 0);
     return result;
@@ -118,7 +118,7 @@ LRESULT OnCheckChange(HWND window, ButtonContext context, UINT message, WPARAM w
 
 LRESULT OnSetState(HWND window, ButtonContext context, WPARAM wParam, LPARAM lParam) {
     // While the mouse button is down the button stays drawn pressed.
-    if (wParam == 0 && context.button->pressed) return 0;
+    if (wParam == 0 && context.record->pressed) return 0;
     return Forward(window, BM_SETSTATE, wParam, lParam);
 }
 
@@ -131,7 +131,7 @@ LRESULT OnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ButtonContext context = FindButtonContext(window);
+    const ButtonContext context = FindControl(window, &FormRecord::buttons);
     if (!context) {
         if (message == WM_NCDESTROY) EndFadesOf(window);
         return Forward(window, message, wParam, lParam);

@@ -1,7 +1,7 @@
 // The caption-button list of a form, built from one table, and its layout.
 #include <array>
 
-#include "skin/core/apply_skin_parts.h"
+#include "skin/core/form_layout.h"
 #include "skin/core/skin_registry.h"
 #include "skin/pictures/embedded_pictures.h"
 
@@ -54,7 +54,7 @@ void BuildCaptionButtons(FormRecord& form, std::int32_t clientWidth) {
     // One pixel between neighbours and three around; no buttons, no strip.
     form.captionStripWidth = count > 0 ? widths + (count - 1) + 3 : 0;
     form.captionStripHeight = kCaptionStripHeight;
-    form.captionStripLeft = clientWidth - frameBorderWidth - form.captionStripWidth - 2;
+    form.captionStripLeft = clientWidth - skinDefaults.frameBorderWidth - form.captionStripWidth - 2;
     form.captionStripTop = 0;
 }
 

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "skin/core/skin_observers.h"
+
 namespace pelorin::skin {
 
 struct CheckAnimationFrame {
@@ -17,9 +19,5 @@ struct CheckAnimationFrame {
 
 // Plays the animation that belongs to the box's current check state.
 void PlayCheckAnimation(HWND window);
-
-// Called after each frame is on screen, before its pause (tests observe the
-// frames through it).
-inline std::function<void(HWND window, std::int32_t frame)> checkFrameObserver;
 
 }  // namespace pelorin::skin

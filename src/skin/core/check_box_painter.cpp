@@ -39,7 +39,7 @@ void DrawAnimationFrame(GxGraphics& graphics, std::int32_t frame, bool checked, 
 }  // namespace
 
 void PaintCheckBox(HWND window, UINT state, bool animate, std::int32_t frame) {
-    const ButtonContext context = FindButtonContext(window);
+    const ButtonContext context = FindControl(window, &FormRecord::buttons);
     if (!context) return;
     const bool checked = ::SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
     const bool disabled = (state & ODS_DISABLED) != 0;
@@ -65,7 +65,7 @@ void PaintCheckBox(HWND window, UINT state, bool animate, std::int32_t frame) {
             DrawGlyph(graphics, kGlyphSmallCheck, client);
         std::int32_t glyphWidth = checkGlyphStrip.GetFrameWidth(box);
         if (glyphWidth == 0) glyphWidth = kGlyphCellWidth;
-        DrawBoxCaption(graphics, window, *context.button, glyphWidth, client);
+        DrawBoxCaption(graphics, window, *context.record, glyphWidth, client);
     }
     ShowSurface(window, surface.Dc());
 }

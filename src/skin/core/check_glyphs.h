@@ -13,7 +13,8 @@ namespace pelorin::skin {
 
 inline PictureStrip checkGlyphStrip;
 
-// The documented cell size, for layout when the strip is not loaded.
+// The width of one cell of the embedded strip, for layout when the strip is
+// not loaded.
 inline constexpr std::int32_t kGlyphCellWidth = 21;
 
 enum CheckGlyph : std::int32_t {

@@ -2,12 +2,16 @@
 
 #include <string>
 
+#include "base/handle.h"
+#include "base/window_text.h"
 #include "graphics/gx_bitmap.h"
 #include "graphics/gx_font.h"
 #include "graphics/gx_string_format.h"
+#include "skin/core/control_lookup.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/scoped_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/pictures/decoded_picture.h"
@@ -17,25 +21,11 @@ namespace pelorin::skin {
 
 namespace {
 
-// The combo list's code in the form's `hotKind`.
-constexpr std::int32_t kComboHotKind = 3;
 constexpr int kChevronMargin = 4;
 
-struct ComboContext {
-    std::int32_t listIndex = 0;
-    FormRecord* form = nullptr;
-    ComboRecord* combo = nullptr;
-};
+using ComboContext = ControlContext<ComboRecord>;
 
-ComboContext ContextOf(HWND window) {
-    ComboContext c;
-    c.listIndex = GetPropInt(window, prop::kListIndex);
-    c.form = formRegistry.At(GetPropInt(window, prop::kFormIndex));
-    c.combo = c.form ? c.form->comboBoxes.At(c.listIndex) : nullptr;
-    return c;
-}
-
-bool IsHot(const ComboContext& c) { return c.form->hotKind == kComboHotKind && c.form->lastHotControl == c.listIndex; }
+bool IsHot(const ComboContext& c) { return c.form->hotKind == kHotComboBox && c.form->lastHotControl == c.index; }
 
 // The selected item's text, else the window text.
 std::wstring SelectedText(HWND combo) {
@@ -51,17 +41,16 @@ std::wstring SelectedText(HWND combo) {
             }
         }
     }
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(combo)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(combo, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(combo);
 }
 
 void DrawBody(GxGraphics& g, int w, int h, bool focused, bool hot) {
     const GxPath body = RoundedPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
-    FillPathSolid(g, body, ToArgb(kWhite, static_cast<std::uint32_t>(controlAlpha)));
+    FillPathSolid(g, body, ToArgb(kWhite, static_cast<std::uint32_t>(skinDefaults.controlAlpha)));
     if (hot)
-        FillPathGradient(g, body, {0, 0}, {0, static_cast<float>(h)}, ToArgb(themeColor, 20), ToArgb(themeColor, 80));
-    StrokePath(g, body, focused || hot ? ToArgb(themeColor, 180) : ToArgb(kBlack, 80));
+        FillPathGradient(g, body, {0, 0}, {0, static_cast<float>(h)}, ToArgb(skinDefaults.themeColor, 20),
+                         ToArgb(skinDefaults.themeColor, 80));
+    StrokePath(g, body, focused || hot ? ToArgb(skinDefaults.themeColor, 180) : ToArgb(kBlack, 80));
 }
 
 void DrawText(GxGraphics& g, HWND combo, int w, int h) {
@@ -92,24 +81,22 @@ void DrawChevron(GxGraphics& g, int w, int h) {
 void OnMouseMove(HWND window, const ComboContext& c) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
     ::TrackMouseEvent(&track);
-    c.form->hotControl = c.listIndex;
-    if (c.form->hotControl != c.form->lastHotControl || c.form->hotKind != kComboHotKind) {
+    c.form->hotControl = c.index;
+    if (c.form->hotControl != c.form->lastHotControl || c.form->hotKind != kHotComboBox) {
         c.form->lastHotControl = c.form->hotControl;
-        c.form->hotKind = kComboHotKind;
-        PaintComboBox(window, c.combo->focused, true);
+        c.form->hotKind = kHotComboBox;
+        PaintComboBox(window, c.record->focused, true);
     }
 }
 
 void OnMouseLeave(HWND window, const ComboContext& c) {
     c.form->lastHotControl = 0;
-    PaintComboBox(window, c.combo->focused, false);
+    PaintComboBox(window, c.record->focused, false);
 }
 
 LRESULT OnPaint(HWND window, const ComboContext& c) {
-    PAINTSTRUCT ps{};
-    ::BeginPaint(window, &ps);
-    PaintComboBox(window, c.combo->focused, IsHot(c));
-    ::EndPaint(window, &ps);
+    const PaintDc paint(window);
+    PaintComboBox(window, c.record->focused, IsHot(c));
     return 0;
 }
 
@@ -117,7 +104,7 @@ LRESULT OnPaint(HWND window, const ComboContext& c) {
 // focus), then the body is drawn anew.
 LRESULT ForwardThenPaint(HWND window, const ComboContext& c, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = ForwardMessage(window, message, wParam, lParam);
-    PaintComboBox(window, c.combo->focused, IsHot(c));
+    PaintComboBox(window, c.record->focused, IsHot(c));
     return result;
 }
 
@@ -141,30 +128,29 @@ void PaintComboBox(HWND combo, bool focused, bool hot) {
         }
     }
     CopyToFrameCopy(combo, surface);
-    if (HDC dc = ::GetWindowDC(combo)) {
+    if (const WholeWindowDc dc(combo); dc) {
         // A drop-down combo's own edit box draws its text itself.
         if (HWND edit = ::FindWindowExW(combo, nullptr, L"Edit", nullptr); edit && ::IsWindowVisible(edit)) {
             RECT r{}, window{};
             ::GetWindowRect(edit, &r);
             ::GetWindowRect(combo, &window);
-            ::ExcludeClipRect(dc, r.left - window.left, r.top - window.top, r.right - window.left,
+            ::ExcludeClipRect(dc.Get(), r.left - window.left, r.top - window.top, r.right - window.left,
                               r.bottom - window.top);
         }
-        ::BitBlt(dc, 0, 0, w, h, surface, 0, 0, SRCCOPY);
-        ::ReleaseDC(combo, dc);
+        ::BitBlt(dc.Get(), 0, 0, w, h, surface, 0, 0, SRCCOPY);
     }
     ReleaseSurface(surface);
 }
 
 LRESULT CALLBACK ComboProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ComboContext c = ContextOf(window);
-    if (!c.combo) return ForwardMessage(window, message, wParam, lParam);
+    const ComboContext c = FindControl(window, &FormRecord::comboBoxes);
+    if (!c.record) return ForwardMessage(window, message, wParam, lParam);
     switch (message) {
         case WM_MOUSEMOVE: OnMouseMove(window, c); break;
         case WM_MOUSELEAVE: OnMouseLeave(window, c); break;
         case WM_PAINT: return OnPaint(window, c);
-        case WM_SETFOCUS: c.combo->focused = true; return ForwardThenPaint(window, c, message, wParam, lParam);
-        case WM_KILLFOCUS: c.combo->focused = false; return ForwardThenPaint(window, c, message, wParam, lParam);
+        case WM_SETFOCUS: c.record->focused = true; return ForwardThenPaint(window, c, message, wParam, lParam);
+        case WM_KILLFOCUS: c.record->focused = false; return ForwardThenPaint(window, c, message, wParam, lParam);
         case WM_MOVE:
         case WM_SETTEXT: return ForwardThenPaint(window, c, message, wParam, lParam);
         case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;

@@ -150,7 +150,7 @@ HBITMAP BackgroundBitmap(HWND window) {
         if (!bitmap.Create(std::max(1L, rect.right - rect.left), std::max(1L, rect.bottom - rect.top))) return nullptr;
         GxGraphics graphics;
         GxSolidBrush brush;
-        if (graphics.CreateFromImage(bitmap) && brush.Create(ToArgb(skinBackgroundColor, 30))) {
+        if (graphics.CreateFromImage(bitmap) && brush.Create(ToArgb(skinDefaults.skinBackgroundColor, 30))) {
             graphics.Clear(0x00FFFFFF);
             graphics.FillRectangleI(brush, 0, 0, bitmap.GetWidth(), bitmap.GetHeight());
         }
@@ -168,7 +168,7 @@ HBITMAP BackgroundBitmap(HWND window) {
         const GxArgb fill = GetPropInt(window, prop::kFramed) == 1
                                 ? ToArgb(static_cast<COLORREF>(GetPropValue(window, prop::kFrameBackColor)),
                                          static_cast<std::uint32_t>(GetPropInt(window, prop::kFrameBackAlpha)))
-                                : ToArgb(0x00FFFFFF, static_cast<std::uint32_t>(controlAlpha));
+                                : ToArgb(0x00FFFFFF, static_cast<std::uint32_t>(skinDefaults.controlAlpha));
         if (graphics.CreateFromHDC(surface) && brush.Create(fill)) graphics.FillRectangleI(brush, 0, 0, width, height);
     }
     SurfacePtr copy = MemorySurface::Create(width, height);

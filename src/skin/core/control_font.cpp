@@ -3,7 +3,7 @@
 
 #include "base/handle.h"
 #include "graphics/gx_font.h"
-#include "skin/core/apply_skin.h"
+#include "skin/core/control_font.h"
 
 namespace pelorin::skin {
 

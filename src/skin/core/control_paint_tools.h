@@ -1,47 +1,23 @@
 #pragma once
 // Small drawing shorthands shared by the slider, edit, combo, progress and
-// scroll-strip painters: one-pixel pens, solid and two-point gradient fills of
-// paths, and the copy of a finished surface onto a window's DC.
+// scroll-strip painters: the surface canvas, one-pixel pens, solid and
+// two-point gradient fills of paths, and the copy of a finished surface onto
+// a window's DC.
 
 #include <windows.h>
 
 #include <cstdint>
 
-#include "graphics/gx_bitmap.h"
 #include "graphics/gx_brushes.h"
 #include "graphics/gx_graphics.h"
 #include "graphics/gx_path.h"
 #include "graphics/gx_pen.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/scoped_dc.h"
 #include "skin/core/skin_registry.h"
+#include "skin/core/surface_canvas.h"
 
 namespace pelorin::skin {
-
-// GDI+ drawing on a surface of memoryDcList. It draws straight into the
-// surface's pixels through a bitmap over the DIB's memory: under Wine a DC
-// target costs an extra copy and blend per primitive. A DC that is not a
-// listed surface gets a graphics object on the DC.
-class SurfaceCanvas {
-public:
-    explicit SurfaceCanvas(HDC surface) {
-        for (const SurfacePtr& s : memoryDcList) {
-            if (!s || s->Dc() != surface) continue;
-            // The rendered frame is opaque, as a DC target is taken to be.
-            ok_ = bitmap_.CreateFromScan0(s->Width(), s->Height(), s->Width() * 4, PixelFormat32bppRGB,
-                                          reinterpret_cast<BYTE*>(s->Pixels())) &&
-                  graphics_.CreateFromImage(bitmap_);
-            break;
-        }
-        if (!ok_) ok_ = graphics_.CreateFromHDC(surface);
-    }
-    explicit operator bool() const noexcept { return ok_; }
-    GxGraphics& Graphics() noexcept { return graphics_; }
-
-private:
-    GxBitmap bitmap_;  // declared first: the graphics object goes first
-    GxGraphics graphics_;
-    bool ok_ = false;
-};
 
 inline constexpr COLORREF kWhite = 0x00FFFFFF;
 inline constexpr COLORREF kBlack = 0x00000000;
@@ -92,10 +68,8 @@ inline SIZE WindowSize(HWND window) {
 
 // Copies the surface onto the whole window (non-client area included) at 0, 0.
 inline void BlitToWindow(HWND window, HDC surface, int w, int h) {
-    HDC dc = ::GetWindowDC(window);
-    if (!dc) return;
-    ::BitBlt(dc, 0, 0, w, h, surface, 0, 0, SRCCOPY);
-    ::ReleaseDC(window, dc);
+    const WholeWindowDc dc(window);
+    if (dc) ::BitBlt(dc.Get(), 0, 0, w, h, surface, 0, 0, SRCCOPY);
 }
 
 }  // namespace pelorin::skin

@@ -1,7 +1,7 @@
 #pragma once
 // The per-kind records of the controls a form has taken over. Each lives in a
 // 1-based list of its form record; the control's "Hw_lbID" property is its
-// index there. Fields keep the order in which the skin documents them.
+// index there.
 
 #include <windows.h>
 #include <commctrl.h>

@@ -4,6 +4,7 @@
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/scoped_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 
@@ -41,11 +42,11 @@ void DrawRing(HDC surface, HWND edit, int w, int h, const RECT& text, bool focus
     const GxPath outer = RectanglePath(0, 0, right, bottom);
     if (hot && kind == 2) {
         StrokePath(g, outer, ToArgb(kWhite, 60));
-        StrokePath(g, outer, ToArgb(themeColor, 90));
+        StrokePath(g, outer, ToArgb(skinDefaults.themeColor, 90));
         StrokePath(g, RectanglePath(1, 1, static_cast<float>(w - 3), static_cast<float>(h - 3)),
-                   ToArgb(themeColor, 180));
+                   ToArgb(skinDefaults.themeColor, 180));
     } else {
-        StrokePath(g, outer, focused ? ToArgb(themeColor, 180) : ToArgb(kBlack, 80));
+        StrokePath(g, outer, focused ? ToArgb(skinDefaults.themeColor, 180) : ToArgb(kBlack, 80));
     }
 }
 
@@ -72,11 +73,10 @@ void PaintEditFrame(HWND edit, bool focused, bool hot) {
     if (!surface) return;
     DrawRing(surface, edit, w, h, text, focused, hot);
 
-    if (HDC dc = ::GetWindowDC(edit)) {
-        ::ExcludeClipRect(dc, text.left, text.top, text.right, text.bottom);
-        ExcludeScrollBars(edit, dc);
-        ::BitBlt(dc, 0, 0, w, h, surface, 0, 0, SRCCOPY);
-        ::ReleaseDC(edit, dc);
+    if (const WholeWindowDc dc(edit); dc) {
+        ::ExcludeClipRect(dc.Get(), text.left, text.top, text.right, text.bottom);
+        ExcludeScrollBars(edit, dc.Get());
+        ::BitBlt(dc.Get(), 0, 0, w, h, surface, 0, 0, SRCCOPY);
     }
     CopyRingToFrameCopy(edit, surface, w, h, text);
     ReleaseSurface(surface);

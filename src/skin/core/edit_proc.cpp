@@ -1,7 +1,10 @@
 #include <windows.h>
 
+#include "skin/core/control_lookup.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/prop_objects.h"
+#include "skin/core/scoped_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 
@@ -9,70 +12,45 @@ namespace pelorin::skin {
 
 namespace {
 
-// The edit list's code in the form's `hotKind`.
-constexpr std::int32_t kEditHotKind = 1;
-
-struct EditContext {
-    std::int32_t listIndex = 0;
-    FormRecord* form = nullptr;
-    EditRecord* edit = nullptr;
-};
-
-EditContext ContextOf(HWND window) {
-    EditContext c;
-    c.listIndex = GetPropInt(window, prop::kListIndex);
-    c.form = formRegistry.At(GetPropInt(window, prop::kFormIndex));
-    c.edit = c.form ? c.form->edits.At(c.listIndex) : nullptr;
-    return c;
-}
+using EditContext = ControlContext<EditRecord>;
 
 bool IsRichEdit(HWND window) { return ClassNameOf(window) == L"RichEdit20A"; }
 
 // Is this edit the one last drawn hot?
 bool IsHot(HWND window, const EditContext& c) {
-    return c.form->hotKind == kEditHotKind && c.form->lastHotControl == c.listIndex &&
-           c.form->hotParent == ::GetParent(window);
+    return c.form->hotKind == kHotEdit && c.form->lastHotControl == c.index && c.form->hotParent == ::GetParent(window);
 }
 
 // Repaints every strip whose scroll bar the edit still has; `hotOf` picks
 // each strip's hot part.
 void RefreshStrips(HWND window, const EditContext& c, std::int32_t vHot = kStripNone, std::int32_t hHot = kStripNone) {
     const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
-    if (c.edit->vStrip && (style & WS_VSCROLL)) PaintScrollStripVertical(window, vHot);
-    if (c.edit->hStrip && (style & WS_HSCROLL)) PaintScrollStripHorizontal(window, hHot);
+    if (c.record->vStrip && (style & WS_VSCROLL)) PaintScrollStripVertical(window, vHot);
+    if (c.record->hStrip && (style & WS_HSCROLL)) PaintScrollStripHorizontal(window, hHot);
 }
 
 LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return ForwardMessage(window, message, wParam, lParam);
 }
 
-void OnDestroy(HWND window) {
-    for (const wchar_t* name : {prop::kBackgroundBrush, prop::kBackgroundBitmap}) {
-        if (HGDIOBJ object = reinterpret_cast<HGDIOBJ>(GetPropValue(window, name))) {
-            ::DeleteObject(object);
-            SetPropValue(window, name, 0);
-        }
-    }
-}
-
 void OnMouseMove(HWND window, const EditContext& c) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
     ::TrackMouseEvent(&track);
     FormRecord& form = *c.form;
-    form.hotControl = c.listIndex;
+    form.hotControl = c.index;
     HWND parent = ::GetParent(window);
-    if (form.hotControl != form.lastHotControl || form.hotKind != kEditHotKind || parent != form.hotParent) {
+    if (form.hotControl != form.lastHotControl || form.hotKind != kHotEdit || parent != form.hotParent) {
         PaintEditFrame(window, false, true);
         form.lastHotControl = form.hotControl;
-        form.hotKind = kEditHotKind;
+        form.hotKind = kHotEdit;
         form.hotParent = parent;
     }
-    if (c.edit->selecting) RefreshStrips(window, c);
+    if (c.record->selecting) RefreshStrips(window, c);
 }
 
 void OnMouseLeave(HWND window, const EditContext& c) {
     c.form->lastHotControl = 0;
-    PaintEditFrame(window, c.edit->focused, false);
+    PaintEditFrame(window, c.record->focused, false);
 }
 
 void OnShowWindow(HWND window, bool shown) {
@@ -84,18 +62,17 @@ void OnShowWindow(HWND window, bool shown) {
 }
 
 LRESULT OnPaint(HWND window, const EditContext& c, WPARAM wParam, LPARAM lParam) {
-    PaintEditFrame(window, c.edit->focused, IsHot(window, c));
+    PaintEditFrame(window, c.record->focused, IsHot(window, c));
     const LRESULT result = Forward(window, WM_PAINT, wParam, lParam);
-    if (HDC dc = ::GetWindowDC(window)) {
-        CopyToFrameCopy(window, dc);
-        ::ReleaseDC(window, dc);
+    if (const WholeWindowDc dc(window); dc) {
+        CopyToFrameCopy(window, dc.Get());
     }
     RefreshStrips(window, c);
     return result;
 }
 
 void OnKillFocus(HWND window, const EditContext& c) {
-    c.edit->focused = false;
+    c.record->focused = false;
     if (ClassNameOf(::GetParent(window)) == L"ComboBox")
         PaintEditFrame(window, false, false);
     else
@@ -131,17 +108,17 @@ LRESULT OnNcMouseMove(HWND window, const EditContext& c, WPARAM wParam, LPARAM l
 // strips), then the ring is drawn over its border.
 LRESULT OnNcPaint(HWND window, const EditContext& c, WPARAM wParam, LPARAM lParam) {
     ::DefWindowProcW(window, WM_NCPAINT, wParam, lParam);
-    PaintEditFrame(window, c.edit->focused, IsHot(window, c));
+    PaintEditFrame(window, c.record->focused, IsHot(window, c));
     return 0;
 }
 
 }  // namespace
 
 LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const EditContext c = ContextOf(window);
-    if (!c.edit) return Forward(window, message, wParam, lParam);
+    const EditContext c = FindControl(window, &FormRecord::edits);
+    if (!c.record) return Forward(window, message, wParam, lParam);
     switch (message) {
-        case WM_DESTROY: OnDestroy(window); break;
+        case WM_DESTROY: DeleteBackgroundBrush(window); break;
         case WM_MOUSEMOVE: OnMouseMove(window, c); break;
         case WM_MOUSELEAVE: OnMouseLeave(window, c); break;
         case WM_SHOWWINDOW: OnShowWindow(window, wParam != 0); break;
@@ -149,7 +126,7 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_WINDOWPOSCHANGING: MarkContainerStale(window); break;
         case WM_WINDOWPOSCHANGED: RepositionStrips(window); break;
         case WM_PAINT: return OnPaint(window, c, wParam, lParam);
-        case WM_SETFOCUS: c.edit->focused = true; break;
+        case WM_SETFOCUS: c.record->focused = true; break;
         case WM_KILLFOCUS: OnKillFocus(window, c); break;
         case WM_SETTEXT:
         case WM_KEYDOWN:
@@ -162,8 +139,8 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_VSCROLL:
         case WM_HSCROLL: return OnScroll(window, c, message, wParam, lParam);
         case WM_NCMOUSEMOVE: return OnNcMouseMove(window, c, wParam, lParam);
-        case WM_LBUTTONDOWN: c.edit->selecting = true; break;
-        case WM_LBUTTONUP: c.edit->selecting = false; break;
+        case WM_LBUTTONDOWN: c.record->selecting = true; break;
+        case WM_LBUTTONUP: c.record->selecting = false; break;
         case WM_NCPAINT: return OnNcPaint(window, c, wParam, lParam);
         default: break;
     }

@@ -23,8 +23,8 @@ enum CaptionButtonKind : std::int32_t {
     kCaptionClose = 0,
     kCaptionMaximize = 1,
     kCaptionMinimize = 2,
-    kCaptionMenu = 3,   // calls onButtonKind3
-    kCaptionHelp = 4,   // calls onButtonKind4
+    kCaptionMenu = 3,   // calls onMenuButton
+    kCaptionHelp = 4,   // calls onHelpButton
     kCaptionCustom = 5  // calls its own callback
 };
 
@@ -38,6 +38,18 @@ struct CaptionButton {
     std::wstring tooltip;
     std::function<void()> callback;
     RECT rect{};  // client coordinates
+};
+
+// The kind of control the form's hover indices (hotControl, lastHotControl)
+// belong to: they are list indices, and controls of different kinds share
+// them.
+enum HotKind : std::int32_t {
+    kHotButton = 0,  // the button family
+    kHotEdit = 1,
+    kHotSlider = 2,
+    kHotComboBox = 3,
+    kHotBoxedList = 6,
+    kHotHeader = 9,
 };
 
 // A caption-button hover fade: which button (1-based, 0 = none) and how far.
@@ -91,10 +103,10 @@ struct FormRecord {
     std::int32_t titleFontStyle = 1;
     bool titleTextOutlined = false;
     std::int32_t hotButton = 0;
-    std::int32_t hotKind = 0;  // 0 button family, 1 edit, 2 slider, 3 combo box
+    HotKind hotKind = kHotButton;
     HWND hotParent = nullptr;
-    std::function<void()> onButtonKind4;
-    std::function<void()> onButtonKind3;
+    std::function<void()> onHelpButton;
+    std::function<void()> onMenuButton;
     std::function<int()> closeQuery;
     TipWindow tooltip;
     std::int32_t statusHeight = 0;

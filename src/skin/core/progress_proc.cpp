@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "base/handle.h"
+#include "skin/core/control_lookup.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
@@ -18,20 +20,9 @@ constexpr int kGlossWidth = 40;      // pixels along the bar
 constexpr int kDefaultGlossStep = 4;
 constexpr int kInset = 2;
 
-struct ProgressContext {
-    std::int32_t listIndex = 0;
-    ProgressRecord* bar = nullptr;
-};
+using ProgressContext = ControlContext<ProgressRecord>;
 
-ProgressContext ContextOf(HWND window) {
-    ProgressContext c;
-    c.listIndex = GetPropInt(window, prop::kListIndex);
-    FormRecord* form = formRegistry.At(GetPropInt(window, prop::kFormIndex));
-    c.bar = form ? form->progressBars.At(c.listIndex) : nullptr;
-    return c;
-}
-
-ProgressRecord* RecordOf(HWND window) { return ContextOf(window).bar; }
+ProgressRecord* RecordOf(HWND window) { return FindControl(window, &FormRecord::progressBars).record; }
 
 // Length of the filled part along a track of `track` pixels.
 int FilledLength(HWND window, int track) {
@@ -60,34 +51,32 @@ void DrawGloss(GxGraphics& g, const GxPath& bar, bool vertical, float offset, fl
 }
 
 void StartGloss(HWND window, const ProgressContext& c) {
-    if (c.bar->glossStep <= 0) c.bar->glossStep = kDefaultGlossStep;
-    ::SetTimer(window, static_cast<UINT_PTR>(c.listIndex), kGlossInterval, nullptr);
+    if (c.record->glossStep <= 0) c.record->glossStep = kDefaultGlossStep;
+    ::SetTimer(window, static_cast<UINT_PTR>(c.index), kGlossInterval, nullptr);
 }
 
 void OnShowWindow(HWND window, const ProgressContext& c, bool shown) {
     if (shown)
         StartGloss(window, c);
     else
-        ::KillTimer(window, static_cast<UINT_PTR>(c.listIndex));
+        ::KillTimer(window, static_cast<UINT_PTR>(c.index));
 }
 
 void OnTimer(HWND window, const ProgressContext& c) {
     const SIZE size = WindowSize(window);
-    const int track = (c.bar->vertical ? size.cy : size.cx) - 2 * kInset;
-    c.bar->glossOffset += c.bar->glossStep;
+    const int track = (c.record->vertical ? size.cy : size.cx) - 2 * kInset;
+    c.record->glossOffset += c.record->glossStep;
     // Once past the filled part's end the gloss starts again from the beginning.
-    if (c.bar->glossOffset > FilledLength(window, track) + kGlossWidth) c.bar->glossOffset = 0;
+    if (c.record->glossOffset > FilledLength(window, track) + kGlossWidth) c.record->glossOffset = 0;
     ::InvalidateRect(window, nullptr, FALSE);
 }
 
 LRESULT OnPaint(HWND window, const ProgressContext& c) {
     // A bar that was already shown when it was attached never saw
     // WM_SHOWWINDOW: its first paint starts the gloss.
-    if (c.bar->glossStep <= 0 && ::IsWindowVisible(window)) StartGloss(window, c);
-    PAINTSTRUCT ps{};
-    ::BeginPaint(window, &ps);
+    if (c.record->glossStep <= 0 && ::IsWindowVisible(window)) StartGloss(window, c);
+    const PaintDc paint(window);
     PaintProgressBar(window);
-    ::EndPaint(window, &ps);
     return 0;
 }
 
@@ -133,8 +122,8 @@ void PaintProgressBar(HWND window) {
 }
 
 LRESULT CALLBACK ProgressProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ProgressContext c = ContextOf(window);
-    if (!c.bar) return ForwardMessage(window, message, wParam, lParam);
+    const ProgressContext c = FindControl(window, &FormRecord::progressBars);
+    if (!c.record) return ForwardMessage(window, message, wParam, lParam);
     switch (message) {
         case WM_PAINT: return OnPaint(window, c);
         case WM_NCPAINT: PaintProgressBar(window); return 0;
@@ -142,10 +131,10 @@ LRESULT CALLBACK ProgressProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_ERASEBKGND: return 1;
         case WM_SHOWWINDOW: OnShowWindow(window, c, wParam != 0); break;
         case WM_TIMER:
-            if (wParam != static_cast<WPARAM>(c.listIndex)) break;
+            if (wParam != static_cast<WPARAM>(c.index)) break;
             OnTimer(window, c);
             return 0;
-        case WM_DESTROY: ::KillTimer(window, static_cast<UINT_PTR>(c.listIndex)); break;
+        case WM_DESTROY: ::KillTimer(window, static_cast<UINT_PTR>(c.index)); break;
         default: break;
     }
     return ForwardMessage(window, message, wParam, lParam);

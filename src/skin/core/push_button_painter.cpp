@@ -97,11 +97,11 @@ void DrawHot(GxGraphics& graphics, FrameClip& frame, const GxPath& body, const B
     }
     const float top = box.y;
     const float bottom = box.y + box.h - 1;
-    FillVertical(graphics, body, box.x, top, bottom, ToArgb(themeColor, 30), ToArgb(kBlack, 10));
-    FillVertical(graphics, body, box.x, top, bottom, ToArgb(themeColor, 60), ToArgb(kWhite, 80));
-    FillVertical(graphics, body, box.x, top, bottom, ToArgb(kWhite, 100), ToArgb(themeColor, 30));
+    FillVertical(graphics, body, box.x, top, bottom, ToArgb(skinDefaults.themeColor, 30), ToArgb(kBlack, 10));
+    FillVertical(graphics, body, box.x, top, bottom, ToArgb(skinDefaults.themeColor, 60), ToArgb(kWhite, 80));
+    FillVertical(graphics, body, box.x, top, bottom, ToArgb(kWhite, 100), ToArgb(skinDefaults.themeColor, 30));
     Outline(graphics, body, ToArgb(kBlack, 150));
-    Outline(graphics, body, ToArgb(themeColor, 100));
+    Outline(graphics, body, ToArgb(skinDefaults.themeColor, 100));
 }
 
 void DrawFocused(GxGraphics& graphics, FrameClip& frame, const GxPath& body) {
@@ -137,7 +137,7 @@ void DrawPressed(GxGraphics& graphics, const ButtonBox& box) {
     GxPath path;
     if (!path.Create()) return;
     RoundRectPath(path, box.x + 2, box.y + 2, box.w - 3, box.h - 3, kPlainCorner);
-    FillVertical(graphics, path, 2, 2, box.h - 2, ToArgb(themeColor, 60), ToArgb(kWhite, 100));
+    FillVertical(graphics, path, 2, 2, box.h - 2, ToArgb(skinDefaults.themeColor, 60), ToArgb(kWhite, 100));
 }
 
 void DrawCaption(GxGraphics& graphics, HWND window, const ButtonRecord& button, bool disabled, const ButtonBox& box) {
@@ -197,13 +197,13 @@ void DrawButton(HDC surface, HWND window, ButtonContext context, UINT state, con
         }
         if (state & ODS_SELECTED) DrawPressed(graphics, box);
     }
-    DrawCaption(graphics, window, *context.button, disabled, box);
+    DrawCaption(graphics, window, *context.record, disabled, box);
 }
 
 }  // namespace
 
 void PaintPushButton(HWND window, HDC dc, UINT itemState, const RECT& itemRect) {
-    const ButtonContext context = FindButtonContext(window);
+    const ButtonContext context = FindControl(window, &FormRecord::buttons);
     if (!context) return;
     const ButtonBox box{static_cast<float>(itemRect.left), static_cast<float>(itemRect.top),
                         static_cast<float>(itemRect.right - itemRect.left),

@@ -39,11 +39,12 @@ void DrawMark(GxGraphics& graphics, const RECT& client, bool checked, bool disab
     FillCircle(graphics, x, y, kMarkDiameter, disabled ? ToArgb(0x00C8C0B8, 255) : ToArgb(0x00FFFFFF, 230));
     StrokeCircle(graphics, x, y, kMarkDiameter, ToArgb(0x00000000, disabled ? 60 : 120), 1);
     if (hot || pressed)
-        StrokeCircle(graphics, x + 1, y + 1, kMarkDiameter - 2, ToArgb(themeColor, pressed ? 220 : 150), 1.5f);
+        StrokeCircle(graphics, x + 1, y + 1, kMarkDiameter - 2, ToArgb(skinDefaults.themeColor, pressed ? 220 : 150),
+                     1.5f);
     if (checked) {
         const float inset = (kMarkDiameter - kDotDiameter) / 2;
         FillCircle(graphics, x + inset, y + inset, kDotDiameter,
-                   disabled ? ToArgb(0x00808080, 255) : ToArgb(themeColor, 255));
+                   disabled ? ToArgb(0x00808080, 255) : ToArgb(skinDefaults.themeColor, 255));
         StrokeCircle(graphics, x + inset, y + inset, kDotDiameter, ToArgb(0x00000000, 90), 1);
     }
 }
@@ -51,7 +52,7 @@ void DrawMark(GxGraphics& graphics, const RECT& client, bool checked, bool disab
 }  // namespace
 
 void PaintRadioButton(HWND window, UINT state) {
-    const ButtonContext context = FindButtonContext(window);
+    const ButtonContext context = FindControl(window, &FormRecord::buttons);
     if (!context) return;
     const bool checked = ::SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
     const bool disabled = (state & ODS_DISABLED) != 0;
@@ -68,7 +69,7 @@ void PaintRadioButton(HWND window, UINT state) {
         graphics.SetClipRectI(client.left, client.top, client.right - client.left, client.bottom - client.top);
         DrawMark(graphics, client, checked, disabled, hot, pressed);
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeDefault);
-        DrawBoxCaption(graphics, window, *context.button, kGlyphCellWidth, client);
+        DrawBoxCaption(graphics, window, *context.record, kGlyphCellWidth, client);
     }
     ShowSurface(window, surface.Dc());
 }

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "base/handle.h"
+#include "skin/core/control_attach.h"
+#include "skin/core/control_lookup.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/scroll_strip_owner.h"
@@ -41,30 +44,25 @@ std::int32_t HitTest(HWND strip, const StripParts& parts, LPARAM screenPosition)
 }
 
 LRESULT OnStripPaint(HWND strip) {
-    PAINTSTRUCT ps{};
-    ::BeginPaint(strip, &ps);
+    const PaintDc paint(strip);
     HWND owner = reinterpret_cast<HWND>(GetPropValue(strip, prop::kStripOwner));
     const StripOwner o = FindStripOwner(owner);
     if (o && strip == *o.vStrip) PaintScrollStripVertical(owner, kStripNone);
     if (o && strip == *o.hStrip) PaintScrollStripHorizontal(owner, kStripNone);
-    ::EndPaint(strip, &ps);
     return 0;
 }
 
 }  // namespace
 
 StripOwner FindStripOwner(HWND owner) {
-    FormRecord* form = formRegistry.At(GetPropInt(owner, prop::kFormIndex));
-    if (!form || !owner) return {};
-    const std::int32_t index = GetPropInt(owner, prop::kListIndex);
     const std::wstring kind = ClassNameOf(owner);
     if (kind == L"Edit" || kind == L"RichEdit20A") {
-        EditRecord* edit = form->edits.At(index);
-        if (!edit || edit->window != owner) return {};
+        EditRecord* edit = FindControl(owner, &FormRecord::edits).record;
+        if (!edit) return {};
         return {&edit->vStrip, &edit->hStrip, &edit->vStripParts, &edit->hStripParts};
     }
-    ListControlRecord* list = form->listControls.At(index);
-    if (!list || list->window != owner) return {};
+    ListControlRecord* list = FindControl(owner, &FormRecord::listControls).record;
+    if (!list) return {};
     return {&list->verticalStrip, &list->horizontalStrip, &list->vStripParts, &list->hStripParts};
 }
 
@@ -80,7 +78,7 @@ HWND CreateScrollStrip(HWND owner, bool vertical, bool visible) {
     if (!strip) return nullptr;
     SetPropValue(strip, prop::kStripOwner, reinterpret_cast<std::intptr_t>(owner));
     SetPropValue(strip, prop::kFormIndex, FindAncestorForm(strip));
-    SetPropValue(strip, prop::kPreviousProc, reinterpret_cast<std::intptr_t>(Subclass(strip, StripProc)));
+    InstallSkinProc(strip, StripProc);
     ::SetWindowPos(strip, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return strip;
 }

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "base/handle.h"
 #include "graphics/gx_bitmap.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
@@ -112,7 +113,7 @@ GxPath PathOf(const GxRectF& r, float corner) { return RoundedPath(r.X, r.Y, r.W
 
 void DrawTrack(GxGraphics& g, int w, int h) {
     const GxPath track = RectanglePath(0, 0, static_cast<float>(w), static_cast<float>(h));
-    FillPathSolid(g, track, ToArgb(kWhite, static_cast<std::uint32_t>(controlAlpha)));
+    FillPathSolid(g, track, ToArgb(kWhite, static_cast<std::uint32_t>(skinDefaults.controlAlpha)));
     FillPathGradient(g, track, {0, 0}, {static_cast<float>(w), 0}, ToArgb(kWhite, 40), ToArgb(kWhite, 80));
 }
 
@@ -120,9 +121,10 @@ void DrawThumb(GxGraphics& g, const Geometry& geo, bool hot) {
     const GxPath thumb = PathOf(geo.thumbPath, 2);
     if (hot) {
         FillPathSolid(g, thumb, ToArgb(kWhite, 100));
-        FillPathGradient(g, thumb, geo.thumbFrom, geo.thumbTo, ToArgb(themeColor, 20), ToArgb(themeColor, 80));
+        FillPathGradient(g, thumb, geo.thumbFrom, geo.thumbTo, ToArgb(skinDefaults.themeColor, 20),
+                         ToArgb(skinDefaults.themeColor, 80));
     } else {
-        FillPathGradient(g, thumb, geo.thumbFrom, geo.thumbTo, ToArgb(kWhite, 50), ToArgb(themeColor, 50));
+        FillPathGradient(g, thumb, geo.thumbFrom, geo.thumbTo, ToArgb(kWhite, 50), ToArgb(skinDefaults.themeColor, 50));
         FillPathGradient(g, thumb, geo.thumbFrom, geo.thumbTo, ToArgb(kWhite, 0), ToArgb(kWhite, 150));
     }
     StrokePath(g, thumb, ToArgb(kBlack, 60));
@@ -147,7 +149,8 @@ void DrawArrow(GxGraphics& g, const ArrowSpec& arrowSpec, bool vertical, int w, 
     const GxPath arrow = PathOf(arrowSpec.path, 1);
     if (arrowSpec.hot) {
         FillPathSolid(g, arrow, ToArgb(kWhite, 180));
-        FillPathGradient(g, arrow, arrowSpec.from, arrowSpec.to, ToArgb(themeColor, 20), ToArgb(themeColor, 80));
+        FillPathGradient(g, arrow, arrowSpec.from, arrowSpec.to, ToArgb(skinDefaults.themeColor, 20),
+                         ToArgb(skinDefaults.themeColor, 80));
         StrokePath(g, arrow, ToArgb(kBlack, 80));
     }
     StrokePath(g, arrow, ToArgb(kBlack, 30));
@@ -195,13 +198,7 @@ void PaintStrip(HWND owner, std::int32_t hotPart, const StripLayout& layout) {
         }
     }
     CopyToFrameCopy(strip, surface);
-    {
-        HDC dc = ::GetDC(strip);
-        if (dc) {
-            ::BitBlt(dc, 0, 0, w, h, surface, 0, 0, SRCCOPY);
-            ::ReleaseDC(strip, dc);
-        }
-    }
+    if (const WindowDc dc(strip); dc.Get()) ::BitBlt(dc.Get(), 0, 0, w, h, surface, 0, 0, SRCCOPY);
     ReleaseSurface(surface);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The process-wide state of the skin engine: the form registry and the
-// skin-wide values every painter reads. Plain globals, touched only on the
-// user-interface thread.
+// The process-wide state of the skin engine: the form registry, the
+// surfaces being drawn, and (skin_defaults.h) the skin-wide values every
+// painter reads. Touched only on the user-interface thread.
 
 #include <windows.h>
 
@@ -11,6 +11,7 @@
 
 #include "skin/core/form_record.h"
 #include "skin/core/memory_surface.h"
+#include "skin/core/skin_defaults.h"
 
 namespace pelorin::skin {
 
@@ -37,22 +38,6 @@ private:
 };
 
 inline FormRegistry formRegistry;
-
-// Skin-wide values (initial values as before start-up; SkinStartup sets the
-// defaults).
-inline std::int32_t skinControlsEnabled = 0;
-inline COLORREF themeColor = 0x00DDCA22;
-inline std::int32_t controlAlpha = 160;
-inline std::int32_t frameBorderWidth = 3;
-inline std::int32_t channelOutline = 1;
-inline std::int32_t hoverTrackingEnabled = 0;
-inline std::int32_t firstSizePending = 1;
-inline HICON skinIcon = nullptr;
-inline COLORREF skinBackgroundColor = 0;
-inline Bytes skinBackgroundPicture;
-inline std::int32_t skinPictureMode = 4;
-// The caption button under the mouse, for the whole process.
-inline std::int32_t hotCaptionButton = 0;
 
 // Surfaces made by BuildControlBackground and not yet released.
 inline std::vector<SurfacePtr> memoryDcList;

@@ -166,8 +166,8 @@ void DrawVectorLook(GxGraphics& g, const SliderRecord& slider, const SliderState
     int filled = (thumb.along - channel.along - 1) + (thumb.length - 6) / 2;
     if (s.position == s.maximum) filled += 10;
     filled = std::clamp(filled, 0, std::max(0, channel.length - 2));
-    FillAndOutlineBand(g, axes, {channel.along + 1, bar.across + 1, filled, 2}, ToArgb(themeColor, 200),
-                       ToArgb(themeColor, 200));
+    FillAndOutlineBand(g, axes, {channel.along + 1, bar.across + 1, filled, 2}, ToArgb(skinDefaults.themeColor, 200),
+                       ToArgb(skinDefaults.themeColor, 200));
 
     const int d = slider.hot ? 12 : 10;
     int along = thumb.along + (thumb.length - d) / 2;
@@ -217,7 +217,7 @@ void PaintSlider(std::int32_t form, std::int32_t slider) {
             GxGraphics& g = canvas.Graphics();
             g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
             g.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBilinear);
-            if (channelOutline) DrawChannelOutline(g, s->vertical, size.cx, size.cy);
+            if (skinDefaults.channelOutline) DrawChannelOutline(g, s->vertical, size.cx, size.cy);
             if (s->hasPictures)
                 DrawWithPictures(g, *s, state);
             else

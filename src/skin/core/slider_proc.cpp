@@ -1,3 +1,5 @@
+#include "base/handle.h"
+#include "skin/core/control_lookup.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
@@ -7,24 +9,7 @@ namespace pelorin::skin {
 
 namespace {
 
-// The slider list's code in the form's `hotKind`.
-constexpr std::int32_t kSliderHotKind = 2;
-
-struct SliderContext {
-    std::int32_t formIndex = 0;
-    std::int32_t listIndex = 0;
-    FormRecord* form = nullptr;
-    SliderRecord* slider = nullptr;
-};
-
-SliderContext ContextOf(HWND window) {
-    SliderContext c;
-    c.formIndex = GetPropInt(window, prop::kFormIndex);
-    c.listIndex = GetPropInt(window, prop::kListIndex);
-    c.form = formRegistry.At(c.formIndex);
-    c.slider = c.form ? c.form->sliders.At(c.listIndex) : nullptr;
-    return c;
-}
+using SliderContext = ControlContext<SliderRecord>;
 
 void RequestMouseLeave(HWND window) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
@@ -33,19 +18,19 @@ void RequestMouseLeave(HWND window) {
 
 void OnMouseMove(HWND window, const SliderContext& c) {
     RequestMouseLeave(window);
-    c.form->hotControl = c.listIndex;
-    if (c.form->hotControl != c.form->lastHotControl || c.form->hotKind != kSliderHotKind) {
-        c.slider->hot = true;
-        PaintSlider(c.formIndex, c.listIndex);
+    c.form->hotControl = c.index;
+    if (c.form->hotControl != c.form->lastHotControl || c.form->hotKind != kHotSlider) {
+        c.record->hot = true;
+        PaintSlider(c.formIndex, c.index);
         c.form->lastHotControl = c.form->hotControl;
-        c.form->hotKind = kSliderHotKind;
+        c.form->hotKind = kHotSlider;
     }
 }
 
 void OnMouseLeave(const SliderContext& c) {
     c.form->lastHotControl = 0;
-    c.slider->hot = false;
-    PaintSlider(c.formIndex, c.listIndex);
+    c.record->hot = false;
+    PaintSlider(c.formIndex, c.index);
 }
 
 LRESULT OnEraseBackground(HDC dc) {
@@ -54,10 +39,8 @@ LRESULT OnEraseBackground(HDC dc) {
 }
 
 LRESULT OnPaint(HWND window, const SliderContext& c) {
-    PAINTSTRUCT ps{};
-    ::BeginPaint(window, &ps);
-    PaintSlider(c.formIndex, c.listIndex);
-    ::EndPaint(window, &ps);
+    const PaintDc paint(window);
+    PaintSlider(c.formIndex, c.index);
     return 0;
 }
 
@@ -66,16 +49,16 @@ LRESULT OnPaint(HWND window, const SliderContext& c) {
 // The trackbar keeps its whole behaviour (keys, dragging, notifications);
 // only its painting is replaced.
 LRESULT CALLBACK SliderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const SliderContext c = ContextOf(window);
-    if (!c.slider) return ForwardMessage(window, message, wParam, lParam);
+    const SliderContext c = FindControl(window, &FormRecord::sliders);
+    if (!c.record) return ForwardMessage(window, message, wParam, lParam);
     switch (message) {
         case WM_MOUSEMOVE: OnMouseMove(window, c); break;
         case WM_MOUSELEAVE: OnMouseLeave(c); break;
         case WM_WINDOWPOSCHANGING: MarkContainerStale(window); break;
-        case WM_MOVE: PaintSlider(c.formIndex, c.listIndex); break;
+        case WM_MOVE: PaintSlider(c.formIndex, c.index); break;
         case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam));
         case WM_PAINT: return OnPaint(window, c);
-        case WM_NCPAINT: PaintSlider(c.formIndex, c.listIndex); return 0;
+        case WM_NCPAINT: PaintSlider(c.formIndex, c.index); return 0;
         default: break;
     }
     return ForwardMessage(window, message, wParam, lParam);

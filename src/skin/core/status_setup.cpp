@@ -2,7 +2,7 @@
 // the parts belongs to the frame rendering.
 #include <algorithm>
 
-#include "skin/core/apply_skin_parts.h"
+#include "skin/core/form_layout.h"
 #include "skin/core/skin_registry.h"
 
 namespace pelorin::skin {
@@ -23,7 +23,7 @@ void LayoutStatusParts(std::int32_t formIndex) {
     if (!form || form->statusHeight <= 0) return;
     RECT client{};
     ::GetClientRect(form->window, &client);
-    const std::int32_t border = form->hasTitleBar ? frameBorderWidth : 0;
+    const std::int32_t border = form->hasTitleBar ? skinDefaults.frameBorderWidth : 0;
     const std::int32_t inner = client.right - 2 * border;
     const std::int32_t top = client.bottom - border - form->statusHeight - 1;
     form->statusRect = {border, top, border + inner, top + form->statusHeight};

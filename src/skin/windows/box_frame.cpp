@@ -8,6 +8,7 @@
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/scoped_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/box_frame.h"
@@ -72,12 +73,12 @@ void DrawBoxFrame(std::int32_t formIndex, std::int32_t listIndex, bool hot, bool
 
     HDC surface = BuildControlBackground(window, RECT{0, 0, width, height});
     if (!surface) return;
-    const GxArgb line = (hot || focused) ? ToArgb(themeColor, 200) : ToArgb(0x00000000, 90);
+    const GxArgb line = (hot || focused) ? ToArgb(skinDefaults.themeColor, 200) : ToArgb(0x00000000, 90);
     DrawRing(surface, width, height, line);
-    if (HDC dc = ::GetWindowDC(window)) {
+    if (const WholeWindowDc dc(window); dc) {
         // Only the ring reaches the screen: the client area is clipped out
         // (where a transparent-colour copy would leave it alone).
-        ::ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+        ::ExcludeClipRect(dc.Get(), client.left, client.top, client.right, client.bottom);
         // The window's DC does not clip its sibling strips: their pictures
         // over the scroll bars stay as they are.
         for (HWND strip : {list->verticalStrip, list->horizontalStrip}) {
@@ -85,10 +86,9 @@ void DrawBoxFrame(std::int32_t formIndex, std::int32_t listIndex, bool hot, bool
             RECT r{};
             ::GetWindowRect(strip, &r);
             ::OffsetRect(&r, -windowRect.left, -windowRect.top);
-            ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+            ::ExcludeClipRect(dc.Get(), r.left, r.top, r.right, r.bottom);
         }
-        ::BitBlt(dc, 0, 0, width, height, surface, 0, 0, SRCCOPY);
-        ::ReleaseDC(window, dc);
+        ::BitBlt(dc.Get(), 0, 0, width, height, surface, 0, 0, SRCCOPY);
     }
     ReleaseSurface(surface);
 }

@@ -9,9 +9,6 @@
 
 namespace pelorin::skin {
 
-// The form's `hotKind` while a boxed control is under the mouse.
-inline constexpr std::int32_t kBoxedHotKind = 6;
-
 // Draws the border of the boxed control `list` of form `form`: theme colour
 // when hot or focused, a faint black otherwise, white in the rest of the
 // non-client ring. The strips over the scroll bars are left as they are.

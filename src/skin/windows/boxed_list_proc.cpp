@@ -4,6 +4,7 @@
 // the strips are disabled, so clicks and wheel turns reach the real bars.
 #include <windows.h>
 
+#include "skin/core/control_lookup.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
@@ -14,68 +15,53 @@ namespace pelorin::skin {
 
 namespace {
 
-struct ListContext {
-    std::int32_t formIndex = 0;
-    std::int32_t index = 0;
-    FormRecord* form = nullptr;
-    ListControlRecord* list = nullptr;
-};
-
-ListContext ContextOf(HWND window) {
-    ListContext c;
-    c.formIndex = GetPropInt(window, prop::kFormIndex);
-    c.index = GetPropInt(window, prop::kListIndex);
-    c.form = formRegistry.At(c.formIndex);
-    c.list = c.form ? c.form->listControls.At(c.index) : nullptr;
-    if (c.list && c.list->window != window) c.list = nullptr;
-    return c;
-}
+using ListContext = ControlContext<ListControlRecord>;
 
 LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return ForwardMessage(window, message, wParam, lParam);
 }
 
-void DrawFrame(const ListContext& c) { DrawBoxFrame(c.formIndex, c.index, c.list->hot, c.list->focused); }
+void DrawFrame(const ListContext& c) { DrawBoxFrame(c.formIndex, c.index, c.record->hot, c.record->focused); }
 
 void ClearHotStripPart(HWND window, const ListContext& c) {
-    if (c.list->hotStripPart == kStripNone) return;
-    c.list->hotStripPart = kStripNone;
+    if (c.record->hotStripPart == kStripNone) return;
+    c.record->hotStripPart = kStripNone;
     RefreshListStrips(window);
 }
 
 void OnMouseMove(HWND window, const ListContext& c) {
     FormRecord& form = *c.form;
     form.hotControl = c.index;
-    const bool alreadyHot = form.lastHotControl == c.index && form.hotKind == kBoxedHotKind && c.list->hot;
+    const bool alreadyHot = form.lastHotControl == c.index && form.hotKind == kHotBoxedList && c.record->hot;
     if (!alreadyHot) {
         // Without a leave notice the hot border would stay after the mouse
         // has gone.
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
         ::TrackMouseEvent(&track);
-        c.list->hot = true;
+        c.record->hot = true;
         DrawFrame(c);
     }
     form.lastHotControl = c.index;
-    form.hotKind = kBoxedHotKind;
+    form.hotKind = kHotBoxedList;
     ClearHotStripPart(window, c);
 }
 
 void OnMouseLeave(HWND window, const ListContext& c) {
-    c.list->mouseInside = false;
+    c.record->mouseInside = false;
     c.form->lastHotControl = 0;
-    c.list->hot = false;
+    c.record->hot = false;
     DrawFrame(c);
     ClearHotStripPart(window, c);
 }
 
 LRESULT OnPaint(HWND window, const ListContext& c, WPARAM wParam, LPARAM lParam) {
     DrawFrame(c);
-    if (c.form->isMoving && !c.list->mouseInside) c.list->contentStale = true;
+    if (c.form->isMoving && !c.record->mouseInside) c.record->contentStale = true;
     return Forward(window, WM_PAINT, wParam, lParam);
 }
 
 LRESULT OnFocus(HWND window, const ListContext& c, UINT message, WPARAM wParam, LPARAM lParam) {
-    c.list->focused = message == WM_SETFOCUS;
+    c.record->focused = message == WM_SETFOCUS;
     const LRESULT result = Forward(window, message, wParam, lParam);
     DrawFrame(c);
     return result;
@@ -108,8 +94,8 @@ std::int32_t HotPartAt(HWND window, const ListContext& c, WPARAM hitTest, LPARAM
                        std::int32_t& hHot) {
     vHot = hitTest == HTVSCROLL ? StripHitTestVertical(window, lParam) : kStripNone;
     hHot = hitTest == HTHSCROLL ? StripHitTestHorizontal(window, lParam) : kStripNone;
-    c.list->hotStripPart = vHot != kStripNone ? vHot : hHot;
-    return c.list->hotStripPart;
+    c.record->hotStripPart = vHot != kStripNone ? vHot : hHot;
+    return c.record->hotStripPart;
 }
 
 LRESULT OnNcMouseMove(HWND window, const ListContext& c, WPARAM wParam, LPARAM lParam) {
@@ -137,7 +123,7 @@ LRESULT OnNcLButtonDown(HWND window, const ListContext& c, WPARAM wParam, LPARAM
 
 LRESULT OnNcMouseLeave(HWND window, const ListContext& c, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = Forward(window, WM_NCMOUSELEAVE, wParam, lParam);
-    c.list->hotStripPart = kStripNone;
+    c.record->hotStripPart = kStripNone;
     RefreshListStrips(window);
     return result;
 }
@@ -149,11 +135,11 @@ LRESULT CALLBACK BoxedListProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     // list is saved, say) concern no part of the skin: they go straight on,
     // without the property lookups of the context.
     if (message >= WM_USER) return Forward(window, message, wParam, lParam);
-    const ListContext c = ContextOf(window);
-    if (!c.list) return Forward(window, message, wParam, lParam);
+    const ListContext c = FindControl(window, &FormRecord::listControls);
+    if (!c.record) return Forward(window, message, wParam, lParam);
     switch (message) {
         case WM_MOUSEMOVE: OnMouseMove(window, c); break;
-        case WM_MOUSEHOVER: c.list->mouseInside = true; break;
+        case WM_MOUSEHOVER: c.record->mouseInside = true; break;
         case WM_MOUSELEAVE: OnMouseLeave(window, c); break;
         case WM_SHOWWINDOW: RepositionStrips(window, wParam ? 1 : 0); break;
         case WM_WINDOWPOSCHANGED: {
@@ -166,7 +152,7 @@ LRESULT CALLBACK BoxedListProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_PAINT: return OnPaint(window, c, wParam, lParam);
         case WM_SETFOCUS:
         case WM_KILLFOCUS: return OnFocus(window, c, message, wParam, lParam);
-        case WM_SETTEXT: c.list->contentStale = true; break;
+        case WM_SETTEXT: c.record->contentStale = true; break;
         case WM_NCPAINT: return OnNcPaint(window, c);
         case WM_VSCROLL:
         case WM_HSCROLL:

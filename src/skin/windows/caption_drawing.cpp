@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/window_text.h"
 #include "graphics/gx_bitmap.h"
 #include "graphics/gx_brushes.h"
 #include "graphics/gx_font.h"
@@ -125,7 +126,7 @@ void DrawOverlay(GxGraphics& graphics, bool isClose, float x, float y, float w, 
 
     GxPath shape;
     ButtonShape(shape, isClose, x, y, w, h);
-    FillShape(graphics, shape, y, h, ToArgb(isClose ? kCloseRed : themeColor, a), kTransparentWhite);
+    FillShape(graphics, shape, y, h, ToArgb(isClose ? kCloseRed : skinDefaults.themeColor, a), kTransparentWhite);
 
     // A light rim over the upper part, inside the button's last column.
     GxPath rim;
@@ -146,10 +147,10 @@ void DrawCaptionText(std::int32_t form, GxGraphics& graphics, bool offScreenOnly
     if (!record || !record->frameBuffer || !record->titleCache) return;
     FormRecord& f = *record;
 
-    const int b = frameBorderWidth;
+    const int b = skinDefaults.frameBorderWidth;
     const int iconX = b + 6;
     const int iconY = b + 1;
-    const bool drawIcon = !f.hasOwnIcon && skinIcon;
+    const bool drawIcon = !f.hasOwnIcon && skinDefaults.skinIcon;
     const int left = drawIcon ? iconX + 20 : iconX - 3;
     const int top = iconY + 3;
     const int width = std::max(0, f.frameBuffer->Width() - f.captionStripWidth - 10 - 2 * b);
@@ -159,18 +160,12 @@ void DrawCaptionText(std::int32_t form, GxGraphics& graphics, bool offScreenOnly
 
     RestoreFromTitleCache(f, graphics, area);
     if (drawIcon) {
-        ::DrawIconEx(f.frameBuffer->Dc(), iconX, iconY, skinIcon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+        ::DrawIconEx(f.frameBuffer->Dc(), iconX, iconY, skinDefaults.skinIcon, kIconSize, kIconSize, 0, nullptr,
+                     DI_NORMAL);
         ::GdiFlush();
     }
 
-    std::wstring caption;
-    if (text) {
-        caption = *text;
-    } else {
-        caption.resize(static_cast<std::size_t>(::GetWindowTextLengthW(f.window)) + 1);
-        caption.resize(
-            static_cast<std::size_t>(::GetWindowTextW(f.window, caption.data(), static_cast<int>(caption.size()))));
-    }
+    const std::wstring caption = text ? *text : WindowText(f.window);
     if (!caption.empty() && width > 0) {
         const GxRectF layout(static_cast<float>(left), static_cast<float>(top), static_cast<float>(width),
                              static_cast<float>(kTextBoxHeight));

@@ -10,7 +10,8 @@
 
 namespace pelorin::skin {
 
-// AttachContainer's four optional settings, in their documented order.
+// AttachContainer's four optional settings; the comment beside each gives
+// the value used when it is left out.
 struct ContainerSettings {
     std::optional<bool> selfPainted;         // 1; group boxes and tab controls always paint themselves
     std::optional<COLORREF> tint;            // 0 = no tint (settingB)

@@ -4,10 +4,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "skin/core/apply_skin.h"
+#include "skin/core/control_attach.h"
+#include "skin/core/control_font.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
+#include "skin/windows/child_attach.h"
 #include "skin/windows/container.h"
 
 namespace pelorin::skin {
@@ -23,23 +25,6 @@ std::int32_t ContainerKindOf(HWND window) {
     return kOtherContainer;
 }
 
-// The order matters: boxed controls before headers, so that a list view's
-// header is found as the list's own.
-void AttachChildren(std::int32_t form, HWND container) {
-    using Step = void (*)(std::int32_t, HWND);
-    static constexpr Step kSteps[] = {AttachPushButtons,
-                                      AttachCheckBoxesAndRadios,
-                                      AttachEditsAndComboBoxes,
-                                      AttachSliders,
-                                      AttachProgressBars,
-                                      AttachListControls,
-                                      AttachUpDowns,
-                                      AttachHeaders,
-                                      AttachToolbars,
-                                      AttachTransparentChildren};
-    for (Step step : kSteps) step(form, container);
-}
-
 }  // namespace
 
 void AttachContainer(HWND container, const ContainerSettings& settings) {
@@ -48,39 +33,29 @@ void AttachContainer(HWND container, const ContainerSettings& settings) {
     FormRecord* form = formRegistry.At(formIndex);
     if (!form || form->containers.Find(container)) return;
 
-    const std::int32_t index = form->containers.Take();
-    {
-        ContainerRecord& record = form->containers[index];
-        record.window = container;
-        record.settingB = settings.tint.value_or(0);
-        record.panelAlpha = settings.panelAlpha.value_or(255);
-        record.drawPanel = settings.drawPanel.value_or(0);
-        record.selfPainted = settings.selfPainted.value_or(true);
-        RECT client{};
-        ::GetClientRect(container, &client);
-        record.width = client.right;
-        record.height = client.bottom;
-        record.kind = ContainerKindOf(container);
-        if (record.kind != kOtherContainer) {
-            record.selfPainted = true;
-            const ControlFont font = ReadControlFont(container);
-            record.fontName = font.name;
-            record.fontSize = font.size;
-            record.fontStyle = font.style;
-        }
-    }
-    AttachChildren(formIndex, container);
-
-    // The attach steps may have grown the list (a toolbar with children is
-    // a container too): look the record up again.
-    ContainerRecord& record = formRegistry[formIndex].containers[index];
-    record.backgroundStale = true;
-    const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(container, GWLP_WNDPROC));
-    record.previousProc = previous;
-    SetPropValue(container, prop::kPreviousProc, reinterpret_cast<std::intptr_t>(previous));
-    SetPropValue(container, prop::kListIndex, index);
-    SetPropValue(container, prop::kFormIndex, formIndex);
-    Subclass(container, ContainerProc);
+    const std::int32_t index = AttachControl(formIndex, container, &FormRecord::containers, ContainerProc,
+                                             [formIndex, container, &settings](ContainerRecord& record) {
+                                                 record.settingB = settings.tint.value_or(0);
+                                                 record.panelAlpha = settings.panelAlpha.value_or(255);
+                                                 record.drawPanel = settings.drawPanel.value_or(0);
+                                                 record.selfPainted = settings.selfPainted.value_or(true);
+                                                 RECT client{};
+                                                 ::GetClientRect(container, &client);
+                                                 record.width = client.right;
+                                                 record.height = client.bottom;
+                                                 record.kind = ContainerKindOf(container);
+                                                 if (record.kind != kOtherContainer) {
+                                                     record.selfPainted = true;
+                                                     const ControlFont font = ReadControlFont(container);
+                                                     record.fontName = font.name;
+                                                     record.fontSize = font.size;
+                                                     record.fontStyle = font.style;
+                                                 }
+                                                 // Last: attaching the children may grow the container
+                                                 // list (a toolbar with children is a container too).
+                                                 AttachChildControls(formIndex, container);
+                                             });
+    formRegistry[formIndex].containers[index].backgroundStale = true;
     ::InvalidateRect(container, nullptr, TRUE);
 }
 

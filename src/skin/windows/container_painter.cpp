@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/window_text.h"
 #include "graphics/gx_font.h"
 #include "graphics/gx_string_format.h"
 #include "skin/core/control_paint_tools.h"
@@ -14,7 +15,7 @@
 #include "skin/core/window_props.h"
 #include "skin/windows/container.h"
 #include "skin/windows/container_blit.h"
-#include "skin/windows/other_kinds.h"
+#include "skin/windows/tab_painter.h"
 
 namespace pelorin::skin {
 
@@ -23,12 +24,6 @@ namespace {
 constexpr float kCaptionMargin = 10;
 constexpr std::int32_t kPanelInset = 1;
 constexpr std::int32_t kPanelCorner = 5;
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 void StrokeRounded(GxGraphics& graphics, float x, float y, float w, float h, float r, std::uint32_t argb) {
     StrokePath(graphics, RoundedPath(x, y, w, h, r), argb);

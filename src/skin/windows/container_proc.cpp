@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include "base/handle.h"
+#include "skin/core/control_lookup.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/prop_objects.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/container.h"
@@ -18,23 +20,7 @@ namespace pelorin::skin {
 
 namespace {
 
-struct ContainerContext {
-    std::int32_t formIndex = 0;
-    std::int32_t index = 0;
-    FormRecord* form = nullptr;
-    ContainerRecord* record = nullptr;
-    explicit operator bool() const noexcept { return record != nullptr; }
-};
-
-ContainerContext FindContext(HWND window) {
-    ContainerContext c;
-    c.formIndex = GetPropInt(window, prop::kFormIndex);
-    c.index = GetPropInt(window, prop::kListIndex);
-    c.form = formRegistry.At(c.formIndex);
-    c.record = c.form ? c.form->containers.At(c.index) : nullptr;
-    if (c.record && c.record->window != window) c.record = nullptr;
-    return c;
-}
+using ContainerContext = ControlContext<ContainerRecord>;
 
 LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return ForwardMessage(window, message, wParam, lParam);
@@ -52,7 +38,7 @@ void RepaintTransparentChildren(HWND window) {
 // still exist at WM_DESTROY.
 void OnDestroy(HWND window) {
     for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (IsListBox(child)) ReleaseBackgroundBrush(child);
+        if (IsListBox(child)) DeleteBackgroundBrush(child);
 }
 
 LRESULT OnNcDestroy(HWND window, const ContainerContext& c, WPARAM wParam, LPARAM lParam) {
@@ -120,7 +106,7 @@ bool DrawSkinnedButton(HWND window, const ContainerContext& c, const DRAWITEMSTR
 }  // namespace
 
 LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ContainerContext c = FindContext(window);
+    const ContainerContext c = FindControl(window, &FormRecord::containers);
     if (!c) return Forward(window, message, wParam, lParam);
     const bool self = c.record->selfPainted;
     switch (message) {

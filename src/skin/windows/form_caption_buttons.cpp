@@ -19,11 +19,6 @@ constexpr std::int32_t kFadeSteps = 8;
 constexpr std::int32_t kOpacityPerStep = 30;  // 30, 60, ... 240 of 255
 constexpr std::int32_t kFullOpacity = kFadeSteps * kOpacityPerStep;
 
-CaptionFadeObserver& FadeObserver() {
-    static CaptionFadeObserver observer;
-    return observer;
-}
-
 // The caption button the left mouse button went down on; one for the whole
 // process, since only one window's strip can be under the mouse.
 struct CaptionPress {
@@ -42,12 +37,12 @@ bool ValidButton(const FormRecord& form, std::int32_t button) {
 // copies it to the window.
 void DrawButton(const FormContext& c, std::int32_t button, std::int32_t opacity, bool pressed = false) {
     if (!ValidButton(c.form, button) || !c.form.frameBuffer || !c.form.titleCache) return;
-    SurfaceGraphics graphics(*c.form.frameBuffer);
+    SurfaceCanvas graphics(*c.form.frameBuffer);
     if (graphics) DrawCaptionButton(c.index, button, graphics.Graphics(), false, pressed, opacity);
 }
 
 void DrawFadeStep(const FormContext& c, std::int32_t button, std::int32_t opacity) {
-    if (FadeObserver()) FadeObserver()(c.window, button, opacity);
+    if (captionFadeObserver) captionFadeObserver(c.window, button, opacity);
     DrawButton(c, button, opacity);
 }
 
@@ -79,7 +74,7 @@ void ChangeHotButton(const FormContext& c, std::int32_t hit) {
     if (ValidButton(f, f.hotButton)) StartLeaveFade(c, f.hotButton);
     if (ValidButton(f, hit)) StartEnterFade(c, hit);
     f.hotButton = hit;
-    hotCaptionButton = hit;
+    skinDefaults.hotCaptionButton = hit;
 }
 
 void SetTooltip(FormRecord& form, std::int32_t button, const wchar_t* text) {
@@ -104,10 +99,10 @@ void ExecuteButton(const FormContext& c, std::int32_t button) {
             ::PostMessageW(c.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
             break;
         case kCaptionHelp:
-            if (f.onButtonKind4) f.onButtonKind4();
+            if (f.onHelpButton) f.onHelpButton();
             break;
         case kCaptionMenu:
-            if (f.onButtonKind3) f.onButtonKind3();
+            if (f.onMenuButton) f.onMenuButton();
             break;
         case kCaptionCustom: {
             // A copy: the handler may change the caption buttons.
@@ -121,7 +116,7 @@ void ExecuteButton(const FormContext& c, std::int32_t button) {
 
 }  // namespace
 
-void SetCaptionFadeObserver(CaptionFadeObserver observer) { FadeObserver() = std::move(observer); }
+void SetCaptionFadeObserver(CaptionFadeObserver observer) { captionFadeObserver = std::move(observer); }
 
 bool InCaptionStrip(const FormRecord& form, POINT point) {
     const RECT strip{form.captionStripLeft, form.captionStripTop, form.captionStripLeft + form.captionStripWidth,

@@ -13,6 +13,7 @@
 #include "base/handle.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/prop_objects.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/form_handlers.h"
@@ -52,7 +53,7 @@ bool IsSkinnedMenuItem(UINT id) { return menuRegistry.At(DecodeMenuCommand(id).m
 // the skin background colour elsewhere.
 void DrawMenuItem(const DRAWITEMSTRUCT& item) {
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    UniqueBrush fill(::CreateSolidBrush(selected ? themeColor : skinBackgroundColor));
+    UniqueBrush fill(::CreateSolidBrush(selected ? skinDefaults.themeColor : skinDefaults.skinBackgroundColor));
     ::FillRect(item.hDC, &item.rcItem, fill.Get());
     const std::wstring text = MenuItemText(item.itemID);
     RECT box = item.rcItem;
@@ -98,27 +99,16 @@ void OnMeasureItem(MEASUREITEMSTRUCT* item) {
 
 bool IsListBox(HWND window) { return window && ::lstrcmpiW(ClassNameOf(window).c_str(), L"ListBox") == 0; }
 
-void ReleaseBackgroundBrush(HWND window) {
-    for (const wchar_t* name : {prop::kBackgroundBrush, prop::kBackgroundBitmap}) {
-        if (HGDIOBJ object = reinterpret_cast<HGDIOBJ>(GetPropValue(window, name))) {
-            ::DeleteObject(object);
-            SetPropValue(window, name, 0);
-        }
-    }
-}
-
 // One pattern brush per list box: each message replaces the one before.
 LRESULT OnListBoxColor(HDC dc, HWND listBox) {
     ::SetTextColor(dc, static_cast<COLORREF>(GetPropValue(listBox, prop::kTextColor)));
     ::SetBkMode(dc, TRANSPARENT);
-    ReleaseBackgroundBrush(listBox);
+    DeleteBackgroundBrush(listBox);
     UniqueBitmap background(BackgroundBitmap(listBox));
     UniqueBrush brush(background ? ::CreatePatternBrush(background.Get()) : nullptr);
     if (!brush) return reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
     // The property owns the brush from here on.
-    HBRUSH kept = brush.Release();
-    SetPropValue(listBox, prop::kBackgroundBrush, reinterpret_cast<std::intptr_t>(kept));
-    return reinterpret_cast<LRESULT>(kept);
+    return reinterpret_cast<LRESULT>(GiveToProp(listBox, prop::kBackgroundBrush, std::move(brush)));
 }
 
 void OnNotify(const NMHDR* header) {

@@ -62,7 +62,5 @@ LRESULT OnListBoxColor(HDC dc, HWND listBox);
 bool IsListBox(HWND window);
 void OnNotify(const NMHDR* header);
 void OnMenuCommand(WPARAM wParam);
-// Deletes the pattern brush and bitmap kept in the window's properties.
-void ReleaseBackgroundBrush(HWND window);
 
 }  // namespace pelorin::skin

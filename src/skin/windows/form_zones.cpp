@@ -47,7 +47,7 @@ bool InSpan(Span span, int v, int extent, int reach) {
 
 bool InZone(const ResizeZone& zone, POINT p, SIZE client) {
     const bool corner = zone.x != Span::Middle && zone.y != Span::Middle;
-    const int reach = corner ? kCornerSize : frameBorderWidth;
+    const int reach = corner ? kCornerSize : skinDefaults.frameBorderWidth;
     return InSpan(zone.x, p.x, client.cx, reach) && InSpan(zone.y, p.y, client.cy, reach);
 }
 

@@ -94,7 +94,8 @@ FormRecord* FormAt(std::int32_t form) { return formRegistry.At(form); }
 BackgroundChoice ChooseBackground(const FormRecord& form) {
     if (!form.backgroundPicture.empty())
         return {&form.backgroundPicture, form.backgroundPictureMode, form.backgroundPictureColor};
-    return {skinBackgroundPicture.empty() ? nullptr : &skinBackgroundPicture, skinPictureMode, skinBackgroundColor};
+    return {skinDefaults.skinBackgroundPicture.empty() ? nullptr : &skinDefaults.skinBackgroundPicture,
+            skinDefaults.skinPictureMode, skinDefaults.skinBackgroundColor};
 }
 
 void PlacePicture(HDC dc, GxGraphics& graphics, GxBitmap& picture, std::int32_t mode, int width, int height) {

@@ -80,12 +80,6 @@ void RepaintDirectChildren(const FormRecord& form) {
 
 }  // namespace
 
-SurfaceGraphics::SurfaceGraphics(const MemorySurface& surface) {
-    ok_ = bitmap_.CreateFromScan0(surface.Width(), surface.Height(), surface.Width() * 4, PixelFormat32bppRGB,
-                                  reinterpret_cast<BYTE*>(surface.Pixels())) &&
-          graphics_.CreateFromImage(bitmap_);
-}
-
 void BlitToWindow(HWND window, HDC source, const RECT& rect) {
     WindowDc dc(window);
     if (!dc.Get()) return;
@@ -126,7 +120,7 @@ void RenderFrame(std::int32_t form, HDC target, bool present) {
     f.frameBuffer = MemorySurface::Create(width, height);
     if (f.frameBuffer) {
         const HDC dc = f.frameBuffer->Dc();
-        SurfaceGraphics canvas(*f.frameBuffer);
+        SurfaceCanvas canvas(*f.frameBuffer);
         if (canvas) {
             GxGraphics& graphics = canvas.Graphics();
             DrawFrameBackground(f, dc, graphics, width, height);

@@ -9,28 +9,11 @@
 #include <optional>
 #include <string>
 
-#include "graphics/gx_bitmap.h"
 #include "graphics/gx_graphics.h"
 #include "skin/core/memory_surface.h"
+#include "skin/core/surface_canvas.h"
 
 namespace pelorin::skin {
-
-// GDI+ drawing straight into a surface's pixels, through a bitmap over the
-// DIB's memory: under Wine a graphics object on a DC copies and blends each
-// primitive's whole bounds once more (a ring around the frame blends the
-// whole frame). The surface's pixels are taken as opaque. Use it for every
-// drawing into a form's frameBuffer.
-class SurfaceGraphics {
-public:
-    explicit SurfaceGraphics(const MemorySurface& surface);
-    explicit operator bool() const noexcept { return ok_; }
-    GxGraphics& Graphics() noexcept { return graphics_; }
-
-private:
-    GxBitmap bitmap_;  // declared first: the graphics object goes first
-    GxGraphics graphics_;
-    bool ok_ = false;
-};
 
 // Full render into a fresh frameBuffer, titleCache, statusCache and frameCopy.
 // With `present`, the frame is copied to `target` (or to a DC of the window

@@ -18,6 +18,7 @@
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
+#include "skin/core/text_tools.h"
 #include "skin/windows/header_painter.h"
 
 namespace pelorin::skin {
@@ -81,11 +82,11 @@ struct ShadeBrushes {
             brush.CreateFromRectI(span, top, bottom, Gdiplus::LinearGradientModeVertical);
         };
         if (clickable) {
-            make(cell, ToArgb(kWhite, 80), ToArgb(themeColor, 120));
-            make(hot, ToArgb(themeColor, 60), ToArgb(kBlack, 30));
+            make(cell, ToArgb(kWhite, 80), ToArgb(skinDefaults.themeColor, 120));
+            make(hot, ToArgb(skinDefaults.themeColor, 60), ToArgb(kBlack, 30));
             make(pressed, ToArgb(kBlack, 30), ToArgb(kWhite, 120));
         } else {
-            make(cell, ToArgb(themeColor, 60), ToArgb(themeColor, 10));
+            make(cell, ToArgb(skinDefaults.themeColor, 60), ToArgb(skinDefaults.themeColor, 10));
         }
         make(separator, ToArgb(kBlack, 60), ToArgb(kWhite, 50));
     }
@@ -107,25 +108,6 @@ void DrawCellShades(GxGraphics& graphics, const ShadeBrushes& brushes, const REC
     if (look.hot) graphics.FillRectangleI(brushes.hot, x, 0, width, height);
     if (look.pressed) graphics.FillRectangleI(brushes.pressed, x, 0, width, height);
     graphics.FillRectangleI(brushes.separator, cell.right - 1, 0, 1, height);
-}
-
-// Text measuring and drawing share one format: a single line, vertically
-// centred. The ellipsis is put in by FitWithEllipsis (Wine's GDI+ cuts an
-// overlong line without one).
-struct TextTools {
-    GxFont font;
-    GxStringFormat format;
-    bool ok = false;
-};
-
-TextTools MakeTextTools(const HeaderRecord& header) {
-    TextTools tools;
-    tools.ok = tools.font.CreateFontByName(header.fontName, static_cast<float>(header.fontSize), header.fontStyle,
-                                           Gdiplus::UnitPixel) &&
-               tools.format.Create(Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsLineLimit) &&
-               tools.format.SetLineAlign(Gdiplus::StringAlignmentCenter) &&
-               tools.format.SetTrimming(Gdiplus::StringTrimmingNone);
-    return tools;
 }
 
 float TextWidth(const GxGraphics& graphics, const TextTools& tools, const std::wstring& text, int height) {
@@ -215,7 +197,12 @@ void DrawHeader(std::int32_t formIndex, std::int32_t headerIndex, HDC target) {
         SurfaceCanvas canvas(surface);
         if (canvas) {
             GxGraphics& graphics = canvas.Graphics();
-            const TextTools tools = MakeTextTools(*header);
+            // Text measuring and drawing share one format: a single line,
+            // vertically centred, untrimmed. The ellipsis is put in by
+            // FitWithEllipsis (Wine's GDI+ cuts an overlong line without one).
+            TextTools tools;
+            MakeTextTools(tools, header->fontName, header->fontSize, header->fontStyle, Gdiplus::StringAlignmentNear,
+                          std::nullopt, false);
             const int paintedWidth =
                 std::max(static_cast<int>(client.right), cells.empty() ? 0 : static_cast<int>(cells.back().rect.right));
             const ShadeBrushes brushes(paintedWidth, height, header->clickable);
@@ -238,9 +225,8 @@ void DrawHeader(std::int32_t formIndex, std::int32_t headerIndex, HDC target) {
     // The header's picture, cells and the background beyond the last one.
     if (target) {
         ::BitBlt(target, 0, 0, client.right, height, surface, 0, 0, SRCCOPY);
-    } else if (HDC own = ::GetDC(window)) {
-        ::BitBlt(own, 0, 0, client.right, height, surface, 0, 0, SRCCOPY);
-        ::ReleaseDC(window, own);
+    } else if (const WindowDc own(window); own.Get()) {
+        ::BitBlt(own.Get(), 0, 0, client.right, height, surface, 0, 0, SRCCOPY);
     }
     CopyToFrameCopy(window, surface);
     ReleaseSurface(surface);

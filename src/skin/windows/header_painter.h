@@ -9,9 +9,6 @@
 
 namespace pelorin::skin {
 
-// The form's `hotKind` while a header is under the mouse.
-inline constexpr std::int32_t kHeaderHotKind = 9;
-
 // Draws every column of the header `header` of form `form` onto `target`
 // (null: the header's own DC) and into the form's composite copy.
 void DrawHeader(std::int32_t form, std::int32_t header, HDC target = nullptr);

@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include "base/handle.h"
+#include "skin/core/control_lookup.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/header_painter.h"
@@ -14,22 +15,7 @@ namespace pelorin::skin {
 
 namespace {
 
-struct HeaderContext {
-    std::int32_t formIndex = 0;
-    std::int32_t index = 0;
-    FormRecord* form = nullptr;
-    HeaderRecord* header = nullptr;
-};
-
-HeaderContext ContextOf(HWND window) {
-    HeaderContext c;
-    c.formIndex = GetPropInt(window, prop::kFormIndex);
-    c.index = GetPropInt(window, prop::kListIndex);
-    c.form = formRegistry.At(c.formIndex);
-    c.header = c.form ? c.form->listViews.At(c.index) : nullptr;
-    if (c.header && c.header->window != window) c.header = nullptr;
-    return c;
-}
+using HeaderContext = ControlContext<HeaderRecord>;
 
 LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return ForwardMessage(window, message, wParam, lParam);
@@ -51,9 +37,9 @@ void OnMouseMove(HWND window, const HeaderContext& c, LPARAM lParam) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
     ::TrackMouseEvent(&track);
     FormRecord& form = *c.form;
-    HeaderRecord& header = *c.header;
+    HeaderRecord& header = *c.record;
     form.hotControl = c.index;
-    form.hotKind = kHeaderHotKind;
+    form.hotKind = kHotHeader;
     header.mouseInside = true;
     const std::int32_t column = ColumnAt(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     header.hotColumn = column;
@@ -74,9 +60,9 @@ void OnMouseMove(HWND window, const HeaderContext& c, LPARAM lParam) {
 
 void OnMouseLeave(const HeaderContext& c) {
     c.form->lastHotControl = 0;
-    c.header->drawnHotColumn = 0;
-    c.header->hotColumn = 0;
-    c.header->mouseInside = false;
+    c.record->drawnHotColumn = 0;
+    c.record->hotColumn = 0;
+    c.record->mouseInside = false;
     Redraw(c);
 }
 
@@ -92,7 +78,7 @@ LRESULT OnPaint(HWND window, const HeaderContext& c, WPARAM wParam) {
 }
 
 LRESULT OnButton(HWND window, const HeaderContext& c, UINT message, WPARAM wParam, LPARAM lParam) {
-    HeaderRecord& header = *c.header;
+    HeaderRecord& header = *c.record;
     if (message == WM_LBUTTONDOWN) {
         header.buttonDown = true;
         if (header.hotColumn != 0) header.pressedColumn = header.hotColumn;
@@ -110,15 +96,15 @@ LRESULT OnButton(HWND window, const HeaderContext& c, UINT message, WPARAM wPara
 // The image list belongs to whoever set it (for a list view's header, the
 // list view, which destroys it itself): the record only forgets it.
 LRESULT OnNcDestroy(HWND window, const HeaderContext& c, WPARAM wParam, LPARAM lParam) {
-    c.header->imageList = nullptr;
+    c.record->imageList = nullptr;
     return Forward(window, WM_NCDESTROY, wParam, lParam);
 }
 
 }  // namespace
 
 LRESULT CALLBACK HeaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const HeaderContext c = ContextOf(window);
-    if (!c.header) return Forward(window, message, wParam, lParam);
+    const HeaderContext c = FindControl(window, &FormRecord::listViews);
+    if (!c.record) return Forward(window, message, wParam, lParam);
     switch (message) {
         case WM_NCDESTROY: return OnNcDestroy(window, c, wParam, lParam);
         case WM_MOUSEMOVE: OnMouseMove(window, c, lParam); break;

@@ -10,8 +10,8 @@
 
 namespace pelorin::skin {
 
-// SkinLabel's settings in their documented order; omitted ones take the
-// label record's defaults.
+// SkinLabel's settings; omitted ones take the label record's defaults (the
+// comment beside each).
 struct LabelSettings {
     std::optional<std::wstring> fontName;         // "宋体"
     std::optional<std::int32_t> fontSize;         // 12

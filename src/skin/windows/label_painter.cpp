@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/window_text.h"
 #include "graphics/gx_font.h"
 #include "graphics/gx_string_format.h"
 #include "skin/core/control_paint_tools.h"
@@ -19,12 +20,6 @@ namespace {
 // that a glow at the ends is not cut by the box.
 constexpr float kLayoutShift = -2;
 constexpr float kLayoutExtra = 8;
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 Gdiplus::StringAlignment Alignment(std::int32_t value) {
     return value == 1   ? Gdiplus::StringAlignmentCenter

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "base/handle.h"
+#include "skin/core/control_lookup.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -14,23 +15,7 @@ namespace pelorin::skin {
 
 namespace {
 
-struct LabelContext {
-    std::int32_t formIndex = 0;
-    std::int32_t index = 0;
-    FormRecord* form = nullptr;
-    LabelRecord* label = nullptr;
-    explicit operator bool() const noexcept { return label != nullptr; }
-};
-
-LabelContext FindContext(HWND window) {
-    LabelContext c;
-    c.formIndex = GetPropInt(window, prop::kFormIndex);
-    c.index = GetPropInt(window, prop::kListIndex);
-    c.form = formRegistry.At(c.formIndex);
-    c.label = c.form ? c.form->labels.At(c.index) : nullptr;
-    if (c.label && c.label->window != window) c.label = nullptr;
-    return c;
-}
+using LabelContext = ControlContext<LabelRecord>;
 
 LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return ForwardMessage(window, message, wParam, lParam);
@@ -40,13 +25,13 @@ LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 // label stale through the form.
 LRESULT OnEraseBackground(const LabelContext& c, HDC dc) {
     ::SetBkMode(dc, TRANSPARENT);
-    if (!c.label->backgroundStale) c.label->backgroundStale = c.form->isMoving ? c.form->isSizing : c.form->isActive;
+    if (!c.record->backgroundStale) c.record->backgroundStale = c.form->isMoving ? c.form->isSizing : c.form->isActive;
     return 1;
 }
 
 LRESULT OnPaint(HWND window, const LabelContext& c) {
     PaintDc paint(window);
-    if (c.label->backgroundStale || !c.form->frameCopy) {
+    if (c.record->backgroundStale || !c.form->frameCopy) {
         DrawLabel(c.formIndex, c.index, std::nullopt, paint.Get());
     } else if (paint.Get()) {
         const RECT area = ClientAreaInForm(window);
@@ -63,9 +48,9 @@ LRESULT OnPaint(HWND window, const LabelContext& c) {
 }
 
 LRESULT OnNcDestroy(HWND window, const LabelContext& c, WPARAM wParam, LPARAM lParam) {
-    WNDPROC previous = c.label->previousProc ? c.label->previousProc : GetPreviousProc(window);
+    WNDPROC previous = c.record->previousProc ? c.record->previousProc : GetPreviousProc(window);
     if (previous) Subclass(window, previous);
-    c.label->window = nullptr;
+    c.record->window = nullptr;
     for (const wchar_t* name : {prop::kPreviousProc, prop::kListIndex, prop::kFormIndex}) ::RemovePropW(window, name);
     return previous ? ::CallWindowProcW(previous, window, WM_NCDESTROY, wParam, lParam)
                     : ::DefWindowProcW(window, WM_NCDESTROY, wParam, lParam);
@@ -74,16 +59,16 @@ LRESULT OnNcDestroy(HWND window, const LabelContext& c, WPARAM wParam, LPARAM lP
 }  // namespace
 
 LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const LabelContext c = FindContext(window);
+    const LabelContext c = FindControl(window, &FormRecord::labels);
     if (!c) return Forward(window, message, wParam, lParam);
     switch (message) {
         case WM_WINDOWPOSCHANGING: MarkContainerStale(window); break;
         case WM_MOVE:
-            c.label->backgroundStale = true;
+            c.record->backgroundStale = true;
             ::InvalidateRect(window, nullptr, FALSE);
             break;
         case WM_SHOWWINDOW:
-            if (wParam) c.label->backgroundStale = true;
+            if (wParam) c.record->backgroundStale = true;
             break;
         case WM_ERASEBKGND: return OnEraseBackground(c, reinterpret_cast<HDC>(wParam));
         case WM_PAINT: return OnPaint(window, c);

@@ -1,4 +1,5 @@
 // SkinLabel: the label's record from its settings, then its procedure.
+#include "skin/core/control_attach.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/label.h"
@@ -37,15 +38,8 @@ std::int32_t SkinLabel(HWND label, const LabelSettings& settings) {
         ::InvalidateRect(label, nullptr, TRUE);
         return 1;
     }
-    const std::int32_t index = form->labels.Take();
-    LabelRecord& record = form->labels[index];
-    Fill(record, label, settings);
-    const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(label, GWLP_WNDPROC));
-    record.previousProc = previous;
-    SetPropValue(label, prop::kPreviousProc, reinterpret_cast<std::intptr_t>(previous));
-    SetPropValue(label, prop::kFormIndex, formIndex);
-    SetPropValue(label, prop::kListIndex, index);
-    Subclass(label, LabelProc);
+    AttachControl(formIndex, label, &FormRecord::labels, LabelProc,
+                  [label, &settings](LabelRecord& record) { Fill(record, label, settings); });
     ::InvalidateRect(label, nullptr, TRUE);
     return 1;
 }

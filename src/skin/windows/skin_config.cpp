@@ -4,8 +4,9 @@
 
 #include "graphics/gx_image.h"
 #include "graphics/gx_types.h"
-#include "skin/core/apply_skin.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/form_layout.h"
+#include "skin/core/prop_objects.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/slider_pictures.h"
 #include "skin/core/window_props.h"
@@ -53,9 +54,9 @@ Bytes KeptPicture(const SkinTheme& theme) {
 
 void ReleaseListAndEditBrushes(FormRecord& form) {
     for (const ListControlRecord& list : form.listControls)
-        if (list.window) ReleaseBackgroundBrush(list.window);
+        if (list.window) DeleteBackgroundBrush(list.window);
     for (const EditRecord& edit : form.edits)
-        if (edit.window) ReleaseBackgroundBrush(edit.window);
+        if (edit.window) DeleteBackgroundBrush(edit.window);
 }
 
 void InvalidateVisibleChildren(HWND window) {
@@ -86,27 +87,29 @@ std::int32_t SetCloseAnimation(HWND window, std::int32_t variant) {
 
 void SetSkinTheme(const SkinTheme& theme) {
     const bool follow = theme.themeColor == kThemeFollowsBackground;
-    if (!follow) themeColor = theme.themeColor.value_or(kDefaultThemeColor);
+    if (!follow) skinDefaults.themeColor = theme.themeColor.value_or(kDefaultThemeColor);
     const bool hasPath = HasText(theme.picturePath);
     const bool hasData = HasBytes(theme.pictureData);
     if (!hasPath && !hasData && !theme.backgroundColor) return;
 
     if (hasPath || hasData) {
         const PictureSource source = hasPath ? PictureSource(*theme.picturePath) : PictureSource(*theme.pictureData);
-        skinBackgroundColor =
+        skinDefaults.skinBackgroundColor =
             theme.backgroundColor ? *theme.backgroundColor : AverageColor(source, kAverageColorSamples);
-        if (follow) themeColor = skinBackgroundColor;
-        skinPictureMode = theme.pictureMode.value_or(kDefaultSkinPictureMode);
-        if (skinPictureMode == 0)
-            skinBackgroundPicture = FadePictureEdges(source, std::nullopt, skinBackgroundColor);
-        else if (skinPictureMode == 1)
-            skinBackgroundPicture = FadePictureEdges(source, std::nullopt, skinBackgroundColor, 0);
+        if (follow) skinDefaults.themeColor = skinDefaults.skinBackgroundColor;
+        skinDefaults.skinPictureMode = theme.pictureMode.value_or(kDefaultSkinPictureMode);
+        if (skinDefaults.skinPictureMode == 0)
+            skinDefaults.skinBackgroundPicture =
+                FadePictureEdges(source, std::nullopt, skinDefaults.skinBackgroundColor);
+        else if (skinDefaults.skinPictureMode == 1)
+            skinDefaults.skinBackgroundPicture =
+                FadePictureEdges(source, std::nullopt, skinDefaults.skinBackgroundColor, 0);
         else
-            skinBackgroundPicture = KeptPicture(theme);
+            skinDefaults.skinBackgroundPicture = KeptPicture(theme);
     } else {
-        skinBackgroundPicture.clear();
-        skinBackgroundColor = *theme.backgroundColor;
-        if (follow) themeColor = skinBackgroundColor;
+        skinDefaults.skinBackgroundPicture.clear();
+        skinDefaults.skinBackgroundColor = *theme.backgroundColor;
+        if (follow) skinDefaults.themeColor = skinDefaults.skinBackgroundColor;
     }
     RenderVisibleForms();
 }

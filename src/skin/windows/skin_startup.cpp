@@ -23,12 +23,12 @@ HICON LoadSkinIcon(HINSTANCE module) {
 }
 
 void SetSkinDefaults() {
-    themeColor = 0x00DDCA22;
-    controlAlpha = 160;
-    skinControlsEnabled = 1;
-    hoverTrackingEnabled = 0;
-    firstSizePending = 1;
-    channelOutline = 1;
+    skinDefaults.themeColor = 0x00DDCA22;
+    skinDefaults.controlAlpha = 160;
+    skinDefaults.skinControlsEnabled = 1;
+    skinDefaults.hoverTrackingEnabled = 0;
+    skinDefaults.firstSizePending = 1;
+    skinDefaults.channelOutline = 1;
 }
 
 void OnShadowButtonDown(HWND shadow) {
@@ -48,7 +48,7 @@ void SkinStartup() {
     if (Gdiplus::GdiplusStartup(&gdiplusToken, &input, nullptr) != Gdiplus::Ok) gdiplusToken = 0;
 
     HINSTANCE module = ::GetModuleHandleW(nullptr);
-    skinIcon = LoadSkinIcon(module);
+    skinDefaults.skinIcon = LoadSkinIcon(module);
     SetSkinDefaults();
     RegisterSkinWindowClass(kShadowClassName, ShadowWindowProc, 1, 1);
     RegisterSkinWindowClass(kPlainClassName, DefaultOnlyProc, 1, 1);
@@ -70,7 +70,7 @@ std::int32_t RegisterSkinWindowClass(const wchar_t* name, WNDPROC procedure, std
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     wc.lpfnWndProc = procedure;
     wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.hIcon = skinIcon;
+    wc.hIcon = skinDefaults.skinIcon;
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszMenuName = nullptr;  // no class menu

@@ -6,8 +6,9 @@
 #include "skin/windows/skinned_form_proc.h"
 
 #include "base/handle.h"
-#include "skin/core/apply_skin.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/form_layout.h"
+#include "skin/core/prop_objects.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/close_animation.h"
@@ -58,9 +59,9 @@ LRESULT OnClose(const FormContext& c, WPARAM wParam, LPARAM lParam) {
 // properties with them), so their cached brushes are released here.
 void OnDestroy(const FormContext& c) {
     for (const EditRecord& edit : c.form.edits)
-        if (edit.window) ReleaseBackgroundBrush(edit.window);
+        if (edit.window) DeleteBackgroundBrush(edit.window);
     for (HWND child = ::GetWindow(c.window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (IsListBox(child)) ReleaseBackgroundBrush(child);
+        if (IsListBox(child)) DeleteBackgroundBrush(child);
 }
 
 LRESULT OnNcDestroy(const FormContext& c, WPARAM wParam, LPARAM lParam) {
@@ -68,7 +69,7 @@ LRESULT OnNcDestroy(const FormContext& c, WPARAM wParam, LPARAM lParam) {
     WNDPROC previous = c.form.previousProc ? c.form.previousProc : GetPreviousProc(window);
     ::KillTimer(window, HoverTimerId(window));
     for (const EditRecord& edit : c.form.edits)
-        if (edit.window && ::IsWindow(edit.window)) ReleaseBackgroundBrush(edit.window);
+        if (edit.window && ::IsWindow(edit.window)) DeleteBackgroundBrush(edit.window);
     c.form.frameBuffer.reset();
     c.form.titleCache.reset();
     c.form.logoCache.reset();
@@ -167,8 +168,8 @@ void OnSize(const FormContext& c, WPARAM kind) {
     FormRecord& f = c.form;
     if (kind != SIZE_MINIMIZED && !f.isMinimized) MarkChildrenStale(c.window);
     f.hotButton = 0;
-    if (firstSizePending) {
-        firstSizePending = 0;
+    if (skinDefaults.firstSizePending) {
+        skinDefaults.firstSizePending = 0;
         // The first size of the process usually only confirms the size the
         // frame was rendered at; a frame rendered at another size (a window
         // skinned at its final size, then resized) is rendered again.
@@ -209,7 +210,7 @@ LRESULT OnEditColor(const FormContext& c, WPARAM wParam, LPARAM lParam) {
 void OnSetText(const FormContext& c, const wchar_t* text) {
     FormRecord& f = c.form;
     if (!f.showTitleText || !f.hasTitleBar || !f.frameBuffer) return;
-    SurfaceGraphics graphics(*f.frameBuffer);
+    SurfaceCanvas graphics(*f.frameBuffer);
     if (graphics) DrawCaptionText(c.index, graphics.Graphics(), false, std::wstring(text ? text : L""));
 }
 

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "skin/core/skin_observers.h"
+
 namespace pelorin::skin {
 
 LRESULT CALLBACK SkinnedFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -17,10 +19,7 @@ LRESULT CALLBACK SkinnedFormProc(HWND window, UINT message, WPARAM wParam, LPARA
 // picture at its next paint; repaints nothing.
 void MarkChildrenStale(HWND form);
 
-// Called with (form window, 1-based button, overlay opacity) each time a
-// hover fade draws a caption button; for diagnostics and tests. Pass an
-// empty function to stop observing.
-using CaptionFadeObserver = std::function<void(HWND form, std::int32_t button, std::int32_t opacity)>;
+// Sets captionFadeObserver; an empty function stops observing.
 void SetCaptionFadeObserver(CaptionFadeObserver observer);
 
 }  // namespace pelorin::skin

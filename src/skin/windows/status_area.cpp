@@ -23,7 +23,7 @@ void LayoutStatusArea(std::int32_t form) {
     FormRecord& f = *record;
     RECT client{};
     ::GetClientRect(f.window, &client);
-    const int b = f.hasTitleBar ? frameBorderWidth : 0;
+    const int b = f.hasTitleBar ? skinDefaults.frameBorderWidth : 0;
     const int width = client.right;
     const int height = client.bottom;
     const int top = height - b - f.statusHeight - 1;

@@ -14,8 +14,9 @@
 #include "graphics/gx_string_format.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/skin_registry.h"
+#include "skin/core/text_tools.h"
 #include "skin/core/window_props.h"
-#include "skin/windows/other_kinds.h"
+#include "skin/windows/tab_painter.h"
 
 namespace pelorin::skin {
 
@@ -78,22 +79,6 @@ void DrawItemBody(GxGraphics& graphics, const RECT& r, COLORREF color, const Ite
         graphics.DrawLine(highlight, x + kCorner / 2, y + 1.5f, x + w - 1 - kCorner / 2, y + 1.5f);
 }
 
-struct TextTools {
-    GxFont font;
-    GxStringFormat format;
-    GxSolidBrush brush;
-    bool ok = false;
-};
-
-void MakeTextTools(TextTools& tools, const ContainerRecord& record, COLORREF color) {
-    tools.ok = tools.font.CreateFontByName(record.fontName.empty() ? L"宋体" : record.fontName,
-                                           static_cast<float>(record.fontSize > 0 ? record.fontSize : 12),
-                                           record.fontStyle, Gdiplus::UnitPixel) &&
-               tools.format.Create(Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsLineLimit) &&
-               tools.format.SetAlign(Gdiplus::StringAlignmentCenter) &&
-               tools.format.SetLineAlign(Gdiplus::StringAlignmentCenter) && tools.brush.Create(ToArgb(color));
-}
-
 void DrawItemContent(HDC surface, GxGraphics& graphics, const TabItem& item, HIMAGELIST images,
                      const TextTools& tools) {
     const RECT& r = item.rect;
@@ -136,9 +121,10 @@ void DrawTabItems(HDC surface, HWND tab, const ContainerRecord& record) {
     graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
     DrawDisplayFrame(graphics, display);
 
-    const COLORREF color = record.settingB != 0 ? record.settingB : themeColor;
+    const COLORREF color = record.settingB != 0 ? record.settingB : skinDefaults.themeColor;
     TextTools tools;
-    MakeTextTools(tools, record, static_cast<COLORREF>(GetPropValue(tab, prop::kTextColor)));
+    MakeTextTools(tools, record.fontName, record.fontSize, record.fontStyle, Gdiplus::StringAlignmentCenter,
+                  static_cast<COLORREF>(GetPropValue(tab, prop::kTextColor)));
     const auto images = TabCtrl_GetImageList(tab);
     const bool enabled = ::IsWindowEnabled(tab) != FALSE;
     const int selected = TabCtrl_GetCurSel(tab);

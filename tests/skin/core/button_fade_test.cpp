@@ -161,7 +161,7 @@ TEST_F(ButtonFadeTest, ReturningFromASliderWithTheSameIndexRepaintsTheButton) {
     // A slider of the same list index took the hover (its procedure notes
     // the slider kind); the indices alone cannot tell the two apart.
     skin::FormRecord& record = form.Record();
-    record.hotKind = 2;
+    record.hotKind = skin::kHotSlider;
     ASSERT_EQ(record.lastHotControl, record.hotControl);
     test::MoveMouseOnto(button, {20, 10});
     EXPECT_EQ(skin::fadeList.size(), 1u);

@@ -5,7 +5,7 @@
 
 #include "base/handle.h"
 #include "graphics/gx_object.h"
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/window_props.h"
@@ -153,19 +153,19 @@ TEST_F(ClassificationTest, ProgressBarsAndComboBoxesAreTaken) {
     const std::int32_t progress = skin::FindProgressBar(form, bar);
     ASSERT_GT(progress, 0);
     EXPECT_TRUE(skin::formRegistry[form].progressBars[progress].vertical);
-    EXPECT_EQ(skin::formRegistry[form].progressBars[progress].barColor, skin::themeColor);
+    EXPECT_EQ(skin::formRegistry[form].progressBars[progress].barColor, skin::skinDefaults.themeColor);
     EXPECT_EQ(ProcedureOf(bar), skin::ProgressProc);
     EXPECT_GT(skin::FindComboBox(form, combo), 0);
     EXPECT_EQ(ProcedureOf(combo), skin::ComboProc);
 }
 
 TEST_F(ClassificationTest, WithoutSkinnedControlsEveryAttachStepDoesNothing) {
-    skin::skinControlsEnabled = 0;
+    skin::skinDefaults.skinControlsEnabled = 0;
     EveryKindForm form;
     const WNDPROC buttonProc = ProcedureOf(form.pushButton);
     form.Apply();
     AttachTestContainer(form.FormIndex(), form.groupBox);
-    skin::skinControlsEnabled = 1;
+    skin::skinDefaults.skinControlsEnabled = 1;
     skin::FormRecord& record = form.Record();
     EXPECT_EQ(record.buttons.Size(), 1);
     EXPECT_EQ(record.buttons[1].window, nullptr);

@@ -8,7 +8,7 @@
 
 #include "base/handle.h"
 #include "graphics/gx_object.h"
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/window_props.h"
 #include "skin_core_test_util.h"

@@ -67,7 +67,7 @@ TEST_F(EditTest, ThePlainBorderIsOneBlackLineEvenWhenHot) {
     EXPECT_TRUE(Near(TopEdge(edit), line, 8)) << Hex(TopEdge(edit));
     // Focused: the line takes the theme colour.
     skin::PaintEditFrame(edit, true, false);
-    EXPECT_TRUE(Near(TopEdge(edit), OverWhite(skin::ToArgb(skin::themeColor, 180)), 8)) << Hex(TopEdge(edit));
+    EXPECT_TRUE(Near(TopEdge(edit), OverWhite(skin::ToArgb(skin::skinDefaults.themeColor, 180)), 8)) << Hex(TopEdge(edit));
 }
 
 TEST_F(EditTest, AHotEditWithAClientEdgeShowsTheThreeLineThemeBorder) {
@@ -77,9 +77,9 @@ TEST_F(EditTest, AHotEditWithAClientEdgeShowsTheThreeLineThemeBorder) {
     EXPECT_TRUE(Near(TopEdge(edit, 1), kOpaqueWhite, 4)) << Hex(TopEdge(edit, 1));
 
     skin::PaintEditFrame(edit, false, true);
-    const GxArgb outer = Over(skin::ToArgb(skin::themeColor, 90), Over(skin::ToArgb(0xFFFFFF, 60), kOpaqueWhite));
+    const GxArgb outer = Over(skin::ToArgb(skin::skinDefaults.themeColor, 90), Over(skin::ToArgb(0xFFFFFF, 60), kOpaqueWhite));
     EXPECT_TRUE(Near(TopEdge(edit), outer, 8)) << Hex(TopEdge(edit)) << " " << Hex(outer);
-    EXPECT_TRUE(Near(TopEdge(edit, 1), OverWhite(skin::ToArgb(skin::themeColor, 180)), 8)) << Hex(TopEdge(edit, 1));
+    EXPECT_TRUE(Near(TopEdge(edit, 1), OverWhite(skin::ToArgb(skin::skinDefaults.themeColor, 180)), 8)) << Hex(TopEdge(edit, 1));
 }
 
 TEST_F(EditTest, TheMouseDrawsTheEditHotAndLeavingDrawsItNormal) {
@@ -90,7 +90,7 @@ TEST_F(EditTest, TheMouseDrawsTheEditHotAndLeavingDrawsItNormal) {
     ::SendMessageW(edit, WM_MOUSEMOVE, 0, MAKELPARAM(20, 10));
     EXPECT_EQ(form.Record().hotKind, 1);
     EXPECT_EQ(form.Record().hotParent, form.Window());
-    EXPECT_TRUE(Near(TopEdge(edit, 1), OverWhite(skin::ToArgb(skin::themeColor, 180)), 8)) << Hex(TopEdge(edit, 1));
+    EXPECT_TRUE(Near(TopEdge(edit, 1), OverWhite(skin::ToArgb(skin::skinDefaults.themeColor, 180)), 8)) << Hex(TopEdge(edit, 1));
     ::SendMessageW(edit, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(form.Record().lastHotControl, 0);
     EXPECT_TRUE(Near(TopEdge(edit, 1), kOpaqueWhite, 4)) << Hex(TopEdge(edit, 1));

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/window_props.h"
 #include "skin_core_test_util.h"

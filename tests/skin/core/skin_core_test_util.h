@@ -16,7 +16,7 @@ class SkinCoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
         skin::SkinStartup();
-        skin::skinControlsEnabled = 1;
+        skin::skinDefaults.skinControlsEnabled = 1;
     }
 };
 

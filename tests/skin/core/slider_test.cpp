@@ -131,7 +131,7 @@ TEST_F(SliderTest, MovingFromAButtonWithTheSameIndexRepaintsTheSlider) {
     HWND slider = AddVolumeSlider();
     skin::FormRecord& record = form.Record();
     const std::int32_t index = skin::GetPropInt(slider, skin::prop::kListIndex);
-    record.hotKind = 0;  // a button with the slider's list index was hot
+    record.hotKind = skin::kHotButton;  // a button with the slider's list index was hot
     record.lastHotControl = index;
     ::SendMessageW(slider, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(form.SliderOf(slider).hot);

@@ -21,7 +21,7 @@
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
-#include "skin/pictures/frame_box.h"
+#include "skin/windows/frame_box.h"
 #include "skin/windows/container.h"
 #include "skin/windows/frame_box_table.h"
 #include "skin/windows/skin_startup.h"
@@ -59,7 +59,7 @@ class FrameBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
         skin::SkinStartup();
-        skin::skinControlsEnabled = 1;
+        skin::skinDefaults.skinControlsEnabled = 1;
         form.Apply();
         PumpMessages(30);
         form.SetKnownFrame();

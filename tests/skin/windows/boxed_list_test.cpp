@@ -27,7 +27,7 @@ int ChildCount(HWND parent) {
     return count;
 }
 
-GxArgb ThemeBorder() { return Over(skin::ToArgb(skin::themeColor, 200), kWhite); }
+GxArgb ThemeBorder() { return Over(skin::ToArgb(skin::skinDefaults.themeColor, 200), kWhite); }
 GxArgb FaintBorder() { return Over(skin::ToArgb(0, 90), kWhite); }
 
 class BoxedListTest : public ::testing::Test {

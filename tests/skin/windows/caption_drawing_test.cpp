@@ -19,8 +19,8 @@ constexpr wchar_t kCaption[] = L"测试标题 Pelorin";
 class CaptionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        skin::skinBackgroundColor = 0x00000000;
-        skin::skinBackgroundPicture.clear();
+        skin::skinDefaults.skinBackgroundColor = 0x00000000;
+        skin::skinDefaults.skinBackgroundPicture.clear();
     }
     SkinThemeScope theme_;
 };
@@ -107,7 +107,7 @@ TEST_F(CaptionTest, RedrawingTheCaptionReplacesTheOldTextOnScreenAndInTheComposi
     SkinnedTestForm reference{FrameForm(WithText(L"新标题"))};
     reference.Show();
     {
-        skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
+        skin::SurfaceCanvas canvas(*form.Record().frameBuffer);
         ASSERT_TRUE(canvas);
         GxGraphics& graphics = canvas.Graphics();
         skin::DrawCaptionText(form.FormIndex(), graphics, false, std::wstring(L"新标题"));
@@ -157,7 +157,7 @@ ButtonArea AreaOf(skin::FormRecord& form, int button) {
 }
 
 void Draw(SkinnedTestForm& form, int button, bool offScreenOnly, bool pressed, int opacity) {
-    skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
+    skin::SurfaceCanvas canvas(*form.Record().frameBuffer);
     ASSERT_TRUE(canvas);
     GxGraphics& graphics = canvas.Graphics();
     skin::DrawCaptionButton(form.FormIndex(), button, graphics, offScreenOnly, pressed, opacity);
@@ -166,7 +166,7 @@ void Draw(SkinnedTestForm& form, int button, bool offScreenOnly, bool pressed, i
 TEST_F(CaptionTest, StripLayoutForCloseOnlyAndMinimiseWithClose) {
     FrameFormOptions closeOnly;
     closeOnly.minimizeBox = false;
-    skin::skinBackgroundColor = 0x00808080;
+    skin::skinDefaults.skinBackgroundColor = 0x00808080;
     SkinnedTestForm single{FrameForm(closeOnly)};
     single.Show();
     ASSERT_EQ(single.Record().captionButtons.size(), 1u);
@@ -227,7 +227,7 @@ TEST_F(CaptionTest, HoverOverlayRedrawsToTheSamePixelsEveryTime) {
 }
 
 TEST_F(CaptionTest, OverlayTintsTheCloseButtonRedAndOthersInTheThemeColour) {
-    skin::themeColor = 0x0000FF00;
+    skin::skinDefaults.themeColor = 0x0000FF00;
     SkinnedTestForm form{FrameForm()};
     form.Show();
     const ButtonArea minimise = AreaOf(form.Record(), 1);
@@ -247,7 +247,7 @@ TEST_F(CaptionTest, OverlayTintsTheCloseButtonRedAndOthersInTheThemeColour) {
 }
 
 TEST_F(CaptionTest, PressedCloseButtonIsRedAndOthersDarker) {
-    skin::skinBackgroundColor = 0x00808080;
+    skin::skinDefaults.skinBackgroundColor = 0x00808080;
     SkinnedTestForm form{FrameForm()};
     form.Show();
     const ButtonArea minimise = AreaOf(form.Record(), 1);
@@ -286,7 +286,7 @@ TEST_F(CaptionTest, ButtonRedrawIsCopiedToTheWindowAndTheCompositeUnlessOffScree
 // Status area -------------------------------------------------------------
 
 TEST_F(CaptionTest, StatusPartsAreLaidOutFromTheLeftAndShareTheRest) {
-    skin::skinBackgroundColor = 0x00404040;
+    skin::skinDefaults.skinBackgroundColor = 0x00404040;
     SkinnedTestForm form{FrameForm()};
     form.Record().statusHeight = 20;
     form.Record().statusPartWidths = {100, -1, 50, -1};
@@ -316,7 +316,7 @@ TEST_F(CaptionTest, StatusPartsAreLaidOutFromTheLeftAndShareTheRest) {
     // A part drawn alone comes out the same, on screen and in the composite.
     const Pixels before = form.FrameCopyPixels();
     {
-        skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
+        skin::SurfaceCanvas canvas(*form.Record().frameBuffer);
         ASSERT_TRUE(canvas);
         GxGraphics& graphics = canvas.Graphics();
         for (int i = 0; i < 10; ++i) skin::DrawStatusPart(form.Record(), graphics, 0, true);

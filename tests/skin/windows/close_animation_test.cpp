@@ -62,7 +62,7 @@ bool IsLayered(HWND window) { return (::GetWindowLongPtrW(window, GWL_EXSTYLE) &
 
 class CloseAnimationTest : public ::testing::Test {
 protected:
-    void SetUp() override { skin::skinBackgroundColor = 0x00306090; }
+    void SetUp() override { skin::skinDefaults.skinBackgroundColor = 0x00306090; }
     SkinThemeScope theme_;
 };
 

@@ -12,7 +12,7 @@
 #include "base/handle.h"
 #include "graphics/gx_object.h"
 #include "picture_test_util.h"
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/windows/container.h"
@@ -52,7 +52,7 @@ class ContainerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         skin::SkinStartup();
-        skin::skinControlsEnabled = 1;
+        skin::skinDefaults.skinControlsEnabled = 1;
         form.Apply();
         PumpMessages(30);
         form.SetKnownFrame();

@@ -58,8 +58,8 @@ FrameFormOptions PlainFrame() {
 class FrameBackgroundTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        skin::skinBackgroundColor = kFillColor;
-        skin::skinBackgroundPicture.clear();
+        skin::skinDefaults.skinBackgroundColor = kFillColor;
+        skin::skinDefaults.skinBackgroundPicture.clear();
     }
     SkinThemeScope theme_;
 };
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, StretchTest, ::testing::Bool(), [](const ::te
 });
 
 TEST_F(FrameBackgroundTest, NaturalSizeModesPlaceThePictureByTheTable) {
-    skin::skinBackgroundPicture = QuadrantPicture();
+    skin::skinDefaults.skinBackgroundPicture = QuadrantPicture();
     struct Case {
         std::int32_t mode;
         int left;
@@ -110,7 +110,7 @@ TEST_F(FrameBackgroundTest, NaturalSizeModesPlaceThePictureByTheTable) {
     // (W - w, H - h) = (280, 487); mode 2 centres at (140, 243.5).
     for (const Case c : {Case{0, 0, 0}, Case{2, 140, 244}, Case{6, 280, 487}}) {
         SCOPED_TRACE(c.mode);
-        skin::skinPictureMode = c.mode;
+        skin::skinDefaults.skinPictureMode = c.mode;
         SkinnedTestForm form{FrameForm(PlainFrame())};
         form.Show();
         const Pixels p = form.ScreenPixels();
@@ -127,8 +127,8 @@ TEST_F(FrameBackgroundTest, NaturalSizeModesPlaceThePictureByTheTable) {
 }
 
 TEST_F(FrameBackgroundTest, TiledModeRepeatsThePictureAcrossTheTopStrip) {
-    skin::skinBackgroundPicture = QuadrantPicture();
-    skin::skinPictureMode = 4;
+    skin::skinDefaults.skinBackgroundPicture = QuadrantPicture();
+    skin::skinDefaults.skinPictureMode = 4;
     SkinnedTestForm form{FrameForm(PlainFrame())};
     form.Show();
     const Pixels p = form.ScreenPixels();
@@ -144,8 +144,8 @@ TEST_F(FrameBackgroundTest, TiledModeRepeatsThePictureAcrossTheTopStrip) {
 }
 
 TEST_F(FrameBackgroundTest, OwnPictureTakesPrecedenceOverTheSkinPicture) {
-    skin::skinBackgroundPicture = SolidPicture(20, 20, 0xFF00FF00);
-    skin::skinPictureMode = 3;
+    skin::skinDefaults.skinBackgroundPicture = SolidPicture(20, 20, 0xFF00FF00);
+    skin::skinDefaults.skinPictureMode = 3;
     SkinnedTestForm form{FrameForm(PlainFrame())};
     form.Record().backgroundPicture = SolidPicture(20, 20, 0xFFFF0000);
     form.Record().backgroundPictureMode = 0;
@@ -207,7 +207,7 @@ TEST_F(FrameBackgroundTest, GlossTitleLimitsTheTintToBelowTheTitleArea) {
 }
 
 TEST_F(FrameBackgroundTest, OutlineDrawsADarkOuterAndALightInnerRing) {
-    skin::skinBackgroundColor = 0x00808080;
+    skin::skinDefaults.skinBackgroundColor = 0x00808080;
     SkinnedTestForm form{FrameForm()};
     form.Show();
     const GxArgb grey = 0xFF808080;

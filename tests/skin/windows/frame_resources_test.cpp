@@ -29,8 +29,8 @@ void ExpectSameCounts(const Counts& before) {
 
 TEST(FrameResourcesTest, FiftyRendersWithPictureCaptionAndStatusAreaLeakNothing) {
     SkinThemeScope theme;
-    skin::skinBackgroundPicture = LoadEmbeddedPicture(EmbeddedPicture::Background);
-    skin::skinPictureMode = 3;
+    skin::skinDefaults.skinBackgroundPicture = LoadEmbeddedPicture(EmbeddedPicture::Background);
+    skin::skinDefaults.skinPictureMode = 3;
     FrameFormOptions options;
     options.maximizeBox = true;
     options.text = L"测试标题";
@@ -43,7 +43,7 @@ TEST(FrameResourcesTest, FiftyRendersWithPictureCaptionAndStatusAreaLeakNothing)
     for (int i = 0; i < 50; ++i) {
         form.Record().titleTextOutlined = (i % 2) == 1;
         form.Rerender();
-        skin::SurfaceGraphics canvas(*form.Record().frameBuffer);
+        skin::SurfaceCanvas canvas(*form.Record().frameBuffer);
         ASSERT_TRUE(canvas);
         GxGraphics& graphics = canvas.Graphics();
         skin::DrawCaptionButton(form.FormIndex(), 1 + i % 3, graphics, false, i % 5 == 0, (i * 30) % 255);

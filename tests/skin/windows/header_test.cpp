@@ -95,9 +95,9 @@ TEST_F(HeaderTest, AHeaderWithoutButtonsShowsTheFlatGradientAndNeverTheHotOrPres
     // Theme at alpha 60 at the top of a cell, fading towards alpha 10 below.
     const RECT first = ItemRect(header, 0);
     const GxArgb top = before.At(first.left + 2, 0);
-    EXPECT_TRUE(Near(top, Over(skin::ToArgb(skin::themeColor, 60), kBackground), 8)) << Hex(top);
+    EXPECT_TRUE(Near(top, Over(skin::ToArgb(skin::skinDefaults.themeColor, 60), kBackground), 8)) << Hex(top);
     const GxArgb bottom = before.At(first.left + 2, before.height - 1);
-    EXPECT_TRUE(Near(bottom, Over(skin::ToArgb(skin::themeColor, 10), kBackground), 8)) << Hex(bottom);
+    EXPECT_TRUE(Near(bottom, Over(skin::ToArgb(skin::skinDefaults.themeColor, 10), kBackground), 8)) << Hex(bottom);
 
     MoveTo(CentreOf(1));
     EXPECT_EQ(form.HeaderOf(header).hotColumn, 2) << "the pointer did not reach the header";
@@ -125,7 +125,7 @@ TEST_F(HeaderTest, AClickableHeaderShadesTheColumnUnderThePointerAndThePressedCo
     MoveTo(CentreOf(1));
     const Pixels hot = HeaderPixels();
     // The hot overlay starts with the theme colour at alpha 60.
-    const GxArgb expectedHot = Over(skin::ToArgb(skin::themeColor, 60), before.At(x, 0));
+    const GxArgb expectedHot = Over(skin::ToArgb(skin::skinDefaults.themeColor, 60), before.At(x, 0));
     EXPECT_TRUE(Near(hot.At(x, 0), expectedHot, 10)) << Hex(hot.At(x, 0)) << " " << Hex(expectedHot);
     // The other columns stay as they were.
     const RECT first = ItemRect(header, 0);

@@ -44,7 +44,7 @@ class LabelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         skin::SkinStartup();
-        skin::skinControlsEnabled = 1;
+        skin::skinDefaults.skinControlsEnabled = 1;
         form.Apply();
         PumpMessages(30);
         form.SetKnownFrame();

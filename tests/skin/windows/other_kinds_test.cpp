@@ -12,13 +12,15 @@
 
 #include "base/handle.h"
 #include "graphics/gx_object.h"
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/container.h"
-#include "skin/windows/other_kinds.h"
+#include "skin/windows/toolbar.h"
+#include "skin/windows/transparent_children.h"
+#include "skin/windows/up_down.h"
 #include "skin/windows/skin_startup.h"
 #include "skinned_test_form.h"
 #include "test_support.h"
@@ -47,7 +49,7 @@ class OtherKindsForm : public SkinnedTestForm {
 public:
     OtherKindsForm() : SkinnedTestForm(OtherKindsOptions()) {
         skin::SkinStartup();
-        skin::firstSizePending = 0;  // the process's first size change happened long ago
+        skin::skinDefaults.firstSizePending = 0;  // the process's first size change happened long ago
         upDown = AddUpDown(0, 20, 60, 18, 30);
         upDownHorz = AddUpDown(UDS_HORZ, 50, 60, 30, 18);
         toolbar = AddToolbar(TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 20, 110, 180, 32, 2,
@@ -88,14 +90,14 @@ GxArgb ThemeOver(std::uint32_t alpha, GxArgb background) { return Over(skin::ToA
 class OtherKindsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved_ = skin::themeColor;
-        skin::themeColor = kTheme;
+        saved_ = skin::skinDefaults.themeColor;
+        skin::skinDefaults.themeColor = kTheme;
         for (HWND w : {form.upDown, form.upDownHorz, form.toolbar, form.tab}) {
             ::InvalidateRect(w, nullptr, TRUE);
             ::UpdateWindow(w);
         }
     }
-    void TearDown() override { skin::themeColor = saved_; }
+    void TearDown() override { skin::skinDefaults.themeColor = saved_; }
 
     // The drawn pixel beside the theme colour at `alpha` over the frame behind it.
     ::testing::AssertionResult ShowsTheme(HWND control, int x, int y, std::uint32_t alpha, int tolerance = 14) {

@@ -22,10 +22,10 @@ constexpr std::uint32_t kSentinel = 0xFF123456;
 class SkinTheme : public ::testing::Test {
 protected:
     void TearDown() override {
-        skin::themeColor = themeColor_;
-        skin::skinBackgroundColor = backgroundColor_;
-        skin::skinBackgroundPicture = picture_;
-        skin::skinPictureMode = mode_;
+        skin::skinDefaults.themeColor = themeColor_;
+        skin::skinDefaults.skinBackgroundColor = backgroundColor_;
+        skin::skinDefaults.skinBackgroundPicture = picture_;
+        skin::skinDefaults.skinPictureMode = mode_;
     }
     // Marks the form's rendered frame: a new render overwrites the mark.
     static void Mark(const SkinnedTestForm& w) { w.Record().frameBuffer->Pixels()[0] = kSentinel; }
@@ -34,26 +34,26 @@ protected:
     }
 
 private:
-    COLORREF themeColor_ = skin::themeColor;
-    COLORREF backgroundColor_ = skin::skinBackgroundColor;
-    Bytes picture_ = skin::skinBackgroundPicture;
-    std::int32_t mode_ = skin::skinPictureMode;
+    COLORREF themeColor_ = skin::skinDefaults.themeColor;
+    COLORREF backgroundColor_ = skin::skinDefaults.skinBackgroundColor;
+    Bytes picture_ = skin::skinDefaults.skinBackgroundPicture;
+    std::int32_t mode_ = skin::skinDefaults.skinPictureMode;
 };
 
 TEST_F(SkinTheme, OnlyAThemeColourChangesNothingElse) {
     SkinnedTestForm w{TestWindow()};
     ASSERT_TRUE(w.Record().frameBuffer);
     Mark(w);
-    const COLORREF background = skin::skinBackgroundColor;
-    const Bytes picture = skin::skinBackgroundPicture;
+    const COLORREF background = skin::skinDefaults.skinBackgroundColor;
+    const Bytes picture = skin::skinDefaults.skinBackgroundPicture;
     skin::SetSkinTheme({.themeColor = 0x00112233});
-    EXPECT_EQ(skin::themeColor, 0x00112233u);
-    EXPECT_EQ(skin::skinBackgroundColor, background);
-    EXPECT_EQ(skin::skinBackgroundPicture, picture);
+    EXPECT_EQ(skin::skinDefaults.themeColor, 0x00112233u);
+    EXPECT_EQ(skin::skinDefaults.skinBackgroundColor, background);
+    EXPECT_EQ(skin::skinDefaults.skinBackgroundPicture, picture);
     EXPECT_FALSE(Rendered(w));
     // An omitted theme colour is the default one.
     skin::SetSkinTheme({});
-    EXPECT_EQ(skin::themeColor, skin::kDefaultThemeColor);
+    EXPECT_EQ(skin::skinDefaults.themeColor, skin::kDefaultThemeColor);
     EXPECT_FALSE(Rendered(w));
 }
 
@@ -65,10 +65,10 @@ TEST_F(SkinTheme, AFollowingThemeTakesThePicturesColourAndVisibleFormsRenderAgai
     Mark(hidden);
     const Bytes picture = SolidPicture(40, 30, 0xFF2040A0);
     skin::SetSkinTheme({.pictureData = picture, .themeColor = skin::kThemeFollowsBackground});
-    EXPECT_EQ(skin::skinBackgroundColor, RGB(0x20, 0x40, 0xA0));
-    EXPECT_EQ(skin::themeColor, RGB(0x20, 0x40, 0xA0));
-    EXPECT_EQ(skin::skinPictureMode, 4);
-    EXPECT_EQ(skin::skinBackgroundPicture, picture);
+    EXPECT_EQ(skin::skinDefaults.skinBackgroundColor, RGB(0x20, 0x40, 0xA0));
+    EXPECT_EQ(skin::skinDefaults.themeColor, RGB(0x20, 0x40, 0xA0));
+    EXPECT_EQ(skin::skinDefaults.skinPictureMode, 4);
+    EXPECT_EQ(skin::skinDefaults.skinBackgroundPicture, picture);
     EXPECT_TRUE(Rendered(shown));
     EXPECT_FALSE(Rendered(hidden));
     // The new frame shows the picture's colour (tiled across the top).
@@ -78,13 +78,13 @@ TEST_F(SkinTheme, AFollowingThemeTakesThePicturesColourAndVisibleFormsRenderAgai
     // A given background colour wins over the picture's; the theme keeps its own.
     skin::SetSkinTheme(
         {.pictureData = picture, .backgroundColor = 0x00010203, .themeColor = 0x00445566, .pictureMode = 0});
-    EXPECT_EQ(skin::skinBackgroundColor, 0x00010203u);
-    EXPECT_EQ(skin::themeColor, 0x00445566u);
+    EXPECT_EQ(skin::skinDefaults.skinBackgroundColor, 0x00010203u);
+    EXPECT_EQ(skin::skinDefaults.themeColor, 0x00445566u);
     // Mode 0 keeps the picture with its edges faded into the colour.
-    const Pixels faded = DecodePixels(skin::skinBackgroundPicture);
+    const Pixels faded = DecodePixels(skin::skinDefaults.skinBackgroundPicture);
     EXPECT_EQ(faded.width, 40);
     EXPECT_EQ(faded.height, 30);
-    EXPECT_NE(skin::skinBackgroundPicture, picture);
+    EXPECT_NE(skin::skinDefaults.skinBackgroundPicture, picture);
 }
 
 TEST_F(SkinTheme, AFileIsKeptAsPngAndAnUnreadableOneAsNothing) {
@@ -92,21 +92,21 @@ TEST_F(SkinTheme, AFileIsKeptAsPngAndAnUnreadableOneAsNothing) {
     const std::wstring file = dir.File(L"背景.png");
     WriteAll(file, SolidPicture(16, 8, 0xFF808000));
     skin::SetSkinTheme({.picturePath = file, .pictureMode = 3});
-    const Bytes& kept = skin::skinBackgroundPicture;
+    const Bytes& kept = skin::skinDefaults.skinBackgroundPicture;
     ASSERT_GE(kept.size(), 8u);
     EXPECT_EQ(kept[1], 'P');
     EXPECT_EQ(DecodePixels(kept).width, 16);
-    EXPECT_EQ(skin::skinPictureMode, 3);
+    EXPECT_EQ(skin::skinDefaults.skinPictureMode, 3);
 
     WriteAll(file, std::string_view("not a picture"));
     skin::SetSkinTheme({.picturePath = file, .backgroundColor = 0x00203040, .pictureMode = 2});
-    EXPECT_TRUE(skin::skinBackgroundPicture.empty());
-    EXPECT_EQ(skin::skinBackgroundColor, 0x00203040u);
+    EXPECT_TRUE(skin::skinDefaults.skinBackgroundPicture.empty());
+    EXPECT_EQ(skin::skinDefaults.skinBackgroundColor, 0x00203040u);
 
     // A colour alone clears the picture.
     skin::SetSkinTheme({.backgroundColor = 0x00405060});
-    EXPECT_TRUE(skin::skinBackgroundPicture.empty());
-    EXPECT_EQ(skin::skinBackgroundColor, 0x00405060u);
+    EXPECT_TRUE(skin::skinDefaults.skinBackgroundPicture.empty());
+    EXPECT_EQ(skin::skinDefaults.skinBackgroundColor, 0x00405060u);
 }
 
 TEST(ControlTextColors, ButtonsTakeTheirColoursAndALabelIsRefused) {
@@ -150,8 +150,8 @@ int BluePixels(HWND window) {
 }
 
 TEST(SliderPictures, TheSliderSwitchesToItsPicturesAndRepaints) {
-    const COLORREF theme = skin::themeColor;
-    skin::themeColor = 0x000000FF;  // a red vector look, so that the blue picture stands out
+    const COLORREF theme = skin::skinDefaults.themeColor;
+    skin::skinDefaults.themeColor = 0x000000FF;  // a red vector look, so that the blue picture stands out
     HWND slider = nullptr;
     SkinnedTestForm w{TestWindow(0, TestWindowSettings(), [&](HWND window) {
         slider = AddChild(window, TRACKBAR_CLASSW, TBS_HORZ | TBS_NOTICKS, 20, 200, 300, 24);
@@ -176,7 +176,7 @@ TEST(SliderPictures, TheSliderSwitchesToItsPicturesAndRepaints) {
 
     HWND loose = AddChild(w.Window(), TRACKBAR_CLASSW, 0, 20, 300, 100, 24);
     EXPECT_EQ(skin::SetSliderPictures(loose, thumb, channel, filled), 0);
-    skin::themeColor = theme;
+    skin::skinDefaults.themeColor = theme;
 }
 
 }  // namespace

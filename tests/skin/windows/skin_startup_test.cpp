@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/core/apply_skin.h"
+#include "skin/windows/apply_skin.h"
 #include "skin/core/check_glyphs.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -18,15 +18,15 @@ namespace {
 HINSTANCE Module() { return ::GetModuleHandleW(nullptr); }
 
 TEST(SkinStartupTest, SetsTheDefaultsAndLoadsTheCheckMarkStrip) {
-    skin::themeColor = 0x00123456;
-    skin::skinControlsEnabled = 0;
+    skin::skinDefaults.themeColor = 0x00123456;
+    skin::skinDefaults.skinControlsEnabled = 0;
     skin::frameBoxTable.push_back({});
     skin::SkinStartup();
-    EXPECT_EQ(skin::themeColor, 0x00DDCA22u);
-    EXPECT_EQ(skin::controlAlpha, 160);
-    EXPECT_EQ(skin::skinControlsEnabled, 1);
-    EXPECT_EQ(skin::hoverTrackingEnabled, 0);
-    EXPECT_EQ(skin::firstSizePending, 1);
+    EXPECT_EQ(skin::skinDefaults.themeColor, 0x00DDCA22u);
+    EXPECT_EQ(skin::skinDefaults.controlAlpha, 160);
+    EXPECT_EQ(skin::skinDefaults.skinControlsEnabled, 1);
+    EXPECT_EQ(skin::skinDefaults.hoverTrackingEnabled, 0);
+    EXPECT_EQ(skin::skinDefaults.firstSizePending, 1);
     EXPECT_TRUE(skin::frameBoxTable.empty());
     ASSERT_EQ(skin::checkGlyphStrip.GetFrameCount(), 6);
     for (std::int32_t cell = 1; cell <= 6; ++cell) {
@@ -39,17 +39,17 @@ TEST(SkinStartupTest, SetsTheDefaultsAndLoadsTheCheckMarkStrip) {
 TEST(SkinStartupTest, RunsOnlyOnce) {
     skin::SkinStartup();
     const ULONG_PTR token = skin::gdiplusToken;
-    skin::themeColor = 0x00010203;
+    skin::skinDefaults.themeColor = 0x00010203;
     skin::SkinStartup();
     EXPECT_EQ(skin::gdiplusToken, token);
-    EXPECT_EQ(skin::themeColor, 0x00010203u);  // the second call changed nothing
+    EXPECT_EQ(skin::skinDefaults.themeColor, 0x00010203u);  // the second call changed nothing
 }
 
 TEST(SkinStartupTest, TakesIcon129BeforeTheFallbackName) {
     skin::SkinStartup();
-    ASSERT_NE(skin::skinIcon, nullptr);
-    EXPECT_EQ(skin::skinIcon, ::LoadIconW(Module(), MAKEINTRESOURCEW(129)));
-    EXPECT_NE(skin::skinIcon, ::LoadIconW(Module(), L"DEFAULT_ICON"));
+    ASSERT_NE(skin::skinDefaults.skinIcon, nullptr);
+    EXPECT_EQ(skin::skinDefaults.skinIcon, ::LoadIconW(Module(), MAKEINTRESOURCEW(129)));
+    EXPECT_NE(skin::skinDefaults.skinIcon, ::LoadIconW(Module(), L"DEFAULT_ICON"));
 }
 
 TEST(SkinStartupTest, BothClassesShareIconCursorAndBackground) {
@@ -62,7 +62,7 @@ TEST(SkinStartupTest, BothClassesShareIconCursorAndBackground) {
     ASSERT_TRUE(::GetClassInfoExW(Module(), L"hbfcWindow", &plain));
     for (const WNDCLASSEXW* wc : {&shadow, &plain}) {
         EXPECT_EQ(wc->style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS));
-        EXPECT_EQ(wc->hIcon, skin::skinIcon);
+        EXPECT_EQ(wc->hIcon, skin::skinDefaults.skinIcon);
         EXPECT_EQ(wc->hCursor, ::LoadCursorW(nullptr, IDC_ARROW));
         EXPECT_EQ(wc->hbrBackground, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
         EXPECT_EQ(wc->cbClsExtra, 0);

@@ -15,13 +15,17 @@
 #include "base/handle.h"
 #include "graphics/gx_font.h"
 #include "graphics/gx_string_format.h"
-#include "skin/core/apply_skin.h"
+#include "skin/core/control_attach.h"
+#include "skin/core/control_font.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/skin_registry.h"
+#include "skin/core/text_tools.h"
 #include "skin/core/window_props.h"
+#include "skin/windows/child_attach.h"
+#include "skin/windows/client_paint.h"
 #include "skin/windows/container.h"
-#include "skin/windows/other_kinds.h"
-#include "skin/windows/other_kinds_look.h"
+#include "skin/windows/themed_parts.h"
+#include "skin/windows/toolbar.h"
 
 namespace pelorin::skin {
 
@@ -32,21 +36,10 @@ constexpr int kIconGap = 3;  // between the icon and the text, and from the edge
 // The button under the mouse per toolbar (1-based, 0 = none), dropped with the window.
 std::unordered_map<HWND, int> hotButtons;
 
-struct ToolbarContext {
-    std::int32_t formIndex = 0;
-    std::int32_t index = 0;
-    ToolbarRecord* record = nullptr;
-};
+// A toolbar keeps its indices and its previous procedure under names of its own.
+constexpr AttachProps kToolbarProps{{prop::kToolbarFormIndex, prop::kToolbarListIndex}, prop::kToolbarPreviousProc};
 
-ToolbarContext ContextOf(HWND window) {
-    ToolbarContext c;
-    c.formIndex = GetPropInt(window, prop::kToolbarFormIndex);
-    c.index = GetPropInt(window, prop::kToolbarListIndex);
-    FormRecord* form = formRegistry.At(c.formIndex);
-    c.record = form ? form->toolbars.At(c.index) : nullptr;
-    if (c.record && c.record->window != window) c.record = nullptr;
-    return c;
-}
+using ToolbarContext = ControlContext<ToolbarRecord>;
 
 LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return ForwardMessage(window, message, wParam, lParam, prop::kToolbarPreviousProc);
@@ -83,22 +76,6 @@ PartState StateOf(const TBBUTTON& button, bool hot) {
     if (!(button.fsState & TBSTATE_ENABLED)) return PartState::Disabled;
     if (button.fsState & (TBSTATE_PRESSED | TBSTATE_CHECKED)) return PartState::Pressed;
     return hot ? PartState::Hot : PartState::Normal;
-}
-
-struct TextTools {
-    GxFont font;
-    GxStringFormat format;
-    GxSolidBrush brush;
-    bool ok = false;
-};
-
-void MakeTextTools(TextTools& tools, const ToolbarRecord& record, COLORREF color) {
-    tools.ok = tools.font.CreateFontByName(record.fontName.empty() ? L"宋体" : record.fontName,
-                                           static_cast<float>(record.fontSize > 0 ? record.fontSize : 12),
-                                           record.fontStyle, Gdiplus::UnitPixel) &&
-               tools.format.Create(Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsLineLimit) &&
-               tools.format.SetAlign(Gdiplus::StringAlignmentCenter) &&
-               tools.format.SetLineAlign(Gdiplus::StringAlignmentCenter) && tools.brush.Create(ToArgb(color));
 }
 
 void DrawSeparator(GxGraphics& graphics, const RECT& r, bool vertical) {
@@ -169,50 +146,36 @@ void OnMouseLeave(HWND window, const ToolbarContext& c) {
 }
 
 LRESULT OnPaint(HWND window, const ToolbarContext& c, WPARAM wParam) {
-    if (wParam) {
-        DrawToolbar(c.formIndex, c.index, reinterpret_cast<HDC>(wParam));
-        return 0;
-    }
-    PaintDc dc(window);
-    if (dc.Get()) DrawToolbar(c.formIndex, c.index, dc.Get());
-    return 0;
+    return PaintClient(window, wParam, [&c](HDC dc) { DrawToolbar(c.formIndex, c.index, dc); });
 }
 
 }  // namespace
 
-void AttachToolbars(std::int32_t formIndex, HWND parent) {
-    if (!skinControlsEnabled || !formRegistry.At(formIndex)) return;
-    for (HWND child = ::FindWindowExW(parent, nullptr, TOOLBARCLASSNAMEW, nullptr); child;
-         child = ::FindWindowExW(parent, child, TOOLBARCLASSNAMEW, nullptr)) {
-        if (FindToolbar(formIndex, child)) continue;
-        {
-            FormRecord& form = formRegistry[formIndex];
-            const std::int32_t index = form.toolbars.Take();
-            ToolbarRecord& record = form.toolbars[index];
-            record.window = child;
-            const ControlFont font = ReadControlFont(child);
-            record.fontName = font.name;
-            record.fontSize = font.size;
-            record.fontStyle = font.style;
-            record.imageList = reinterpret_cast<HIMAGELIST>(::SendMessageW(child, TB_GETIMAGELIST, 0, 0));
-            SetPropValue(child, prop::kBackgroundBitmap, reinterpret_cast<std::intptr_t>(record.imageList));
-            SetPropValue(child, prop::kToolbarListIndex, index);
-            SetPropValue(child, prop::kToolbarFormIndex, formIndex);
-            const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(child, GWLP_WNDPROC));
-            record.previousProc = previous;
-            SetPropValue(child, prop::kToolbarPreviousProc, reinterpret_cast<std::intptr_t>(previous));
-            Subclass(child, ToolbarProc);
-        }
+void AttachToolbars(std::int32_t form, HWND parent) {
+    if (!AttachesControls(form)) return;
+    ForEachChildOfClass(parent, TOOLBARCLASSNAMEW, [form](HWND toolbar) {
+        if (FindToolbar(form, toolbar)) return;
+        AttachControl(
+            form, toolbar, &FormRecord::toolbars, ToolbarProc,
+            [toolbar](ToolbarRecord& record) {
+                const ControlFont font = ReadControlFont(toolbar);
+                record.fontName = font.name;
+                record.fontSize = font.size;
+                record.fontStyle = font.style;
+                record.imageList = reinterpret_cast<HIMAGELIST>(::SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0));
+                SetPropValue(toolbar, prop::kBackgroundBitmap, reinterpret_cast<std::intptr_t>(record.imageList));
+            },
+            kToolbarProps);
         // Its children are skinned as a container's. The toolbar paints
         // itself (its buttons are its picture): the container leaves painting
         // to the toolbar's procedure.
-        if (::GetWindow(child, GW_CHILD)) {
+        if (::GetWindow(toolbar, GW_CHILD)) {
             ContainerSettings settings;
             settings.selfPainted = false;
-            AttachContainer(child, settings);
+            AttachContainer(toolbar, settings);
         }
-        ::InvalidateRect(child, nullptr, TRUE);
-    }
+        ::InvalidateRect(toolbar, nullptr, TRUE);
+    });
 }
 
 void DrawToolbar(std::int32_t formIndex, std::int32_t index, HDC target) {
@@ -220,17 +183,8 @@ void DrawToolbar(std::int32_t formIndex, std::int32_t index, HDC target) {
     ToolbarRecord* record = form ? form->toolbars.At(index) : nullptr;
     if (!record || !record->window || !::IsWindow(record->window)) return;
     const HWND window = record->window;
-    RECT client{};
-    ::GetClientRect(window, &client);
-    if (client.right <= 0 || client.bottom <= 0) return;
-
-    const HDC surface = BuildControlBackground(window, ClientAreaInWindow(window));
-    if (!surface) return;
-    {
-        SurfaceCanvas canvas(surface);
-        if (canvas) {
-            GxGraphics& graphics = canvas.Graphics();
-            graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    const bool drawn =
+        DrawOverFormBackground(window, target, true, [&](GxGraphics& graphics, HDC surface, const RECT&) {
             graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
             const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
             const bool listStyle = (style & TBSTYLE_LIST) != 0;
@@ -238,7 +192,8 @@ void DrawToolbar(std::int32_t formIndex, std::int32_t index, HDC target) {
             // The image list may have been replaced since the attach.
             const auto images = reinterpret_cast<HIMAGELIST>(::SendMessageW(window, TB_GETIMAGELIST, 0, 0));
             TextTools tools;
-            MakeTextTools(tools, *record, static_cast<COLORREF>(GetPropValue(window, prop::kTextColor)));
+            MakeTextTools(tools, record->fontName, record->fontSize, record->fontStyle, Gdiplus::StringAlignmentCenter,
+                          static_cast<COLORREF>(GetPropValue(window, prop::kTextColor)));
             const auto found = hotButtons.find(window);
             const int hot = found != hotButtons.end() ? found->second : 0;
             const int count = static_cast<int>(::SendMessageW(window, TB_BUTTONCOUNT, 0, 0));
@@ -251,23 +206,15 @@ void DrawToolbar(std::int32_t formIndex, std::int32_t index, HDC target) {
                 }
                 DrawThemedPart(graphics, static_cast<float>(b.rect.left), static_cast<float>(b.rect.top),
                                static_cast<float>(Width(b.rect)), static_cast<float>(Height(b.rect)),
-                               StateOf(b.button, hot == i + 1), themeColor);
+                               StateOf(b.button, hot == i + 1), skinDefaults.themeColor);
                 DrawContent(surface, graphics, b, images, listStyle, tools);
             }
-        }
-    }
-    if (target) {
-        ::BitBlt(target, 0, 0, client.right, client.bottom, surface, 0, 0, SRCCOPY);
-    } else if (WindowDc own(window); own.Get()) {
-        ::BitBlt(own.Get(), 0, 0, client.right, client.bottom, surface, 0, 0, SRCCOPY);
-    }
-    CopyToFrameCopy(window, surface, true, false);
-    ReleaseSurface(surface);
-    record->backgroundStale = false;
+        });
+    if (drawn) record->backgroundStale = false;
 }
 
 LRESULT CALLBACK ToolbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ToolbarContext c = ContextOf(window);
+    const ToolbarContext c = FindControl(window, &FormRecord::toolbars, kToolbarProps.indices);
     if (!c.record) return Forward(window, message, wParam, lParam);
     switch (message) {
         case WM_NCDESTROY:

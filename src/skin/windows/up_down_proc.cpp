@@ -9,12 +9,14 @@
 #include <unordered_map>
 
 #include "base/handle.h"
-#include "skin/core/apply_skin.h"
+#include "skin/core/control_attach.h"
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
-#include "skin/windows/other_kinds.h"
-#include "skin/windows/other_kinds_look.h"
+#include "skin/windows/child_attach.h"
+#include "skin/windows/client_paint.h"
+#include "skin/windows/themed_parts.h"
+#include "skin/windows/up_down.h"
 
 namespace pelorin::skin {
 
@@ -29,21 +31,7 @@ struct UpDownLook {
 };
 std::unordered_map<HWND, UpDownLook> looks;
 
-struct UpDownContext {
-    std::int32_t formIndex = 0;
-    std::int32_t index = 0;
-    UpDownRecord* record = nullptr;
-};
-
-UpDownContext ContextOf(HWND window) {
-    UpDownContext c;
-    c.formIndex = GetPropInt(window, prop::kFormIndex);
-    c.index = GetPropInt(window, prop::kListIndex);
-    FormRecord* form = formRegistry.At(c.formIndex);
-    c.record = form ? form->upDowns.At(c.index) : nullptr;
-    if (c.record && c.record->window != window) c.record = nullptr;
-    return c;
-}
+using UpDownContext = ControlContext<UpDownRecord>;
 
 // The two halves of the client area: top/bottom, or left/right when horizontal.
 RECT PartRect(const RECT& client, bool horizontal, int part) {
@@ -80,7 +68,7 @@ void DrawPart(GxGraphics& graphics, const RECT& r, PartState state, ArrowDirecti
     const float y = static_cast<float>(r.top);
     const float w = static_cast<float>(Width(r));
     const float h = static_cast<float>(Height(r));
-    DrawThemedPart(graphics, x, y, w, h, state, themeColor, 4);
+    DrawThemedPart(graphics, x, y, w, h, state, skinDefaults.themeColor, 4);
     DrawArrow(graphics, x, y, w - 1, h - 1, direction, state != PartState::Disabled);
 }
 
@@ -122,35 +110,19 @@ void OnCaptureChanged(const UpDownContext& c) {
 }
 
 LRESULT OnPaint(HWND window, const UpDownContext& c, WPARAM wParam) {
-    if (wParam) {
-        DrawUpDown(c.formIndex, c.index, reinterpret_cast<HDC>(wParam));
-        return 0;
-    }
-    PaintDc dc(window);
-    if (dc.Get()) DrawUpDown(c.formIndex, c.index, dc.Get());
-    return 0;
+    return PaintClient(window, wParam, [&c](HDC dc) { DrawUpDown(c.formIndex, c.index, dc); });
 }
 
 }  // namespace
 
-void AttachUpDowns(std::int32_t formIndex, HWND parent) {
-    if (!skinControlsEnabled || !formRegistry.At(formIndex)) return;
-    for (HWND child = ::FindWindowExW(parent, nullptr, UPDOWN_CLASSW, nullptr); child;
-         child = ::FindWindowExW(parent, child, UPDOWN_CLASSW, nullptr)) {
-        if (FindUpDown(formIndex, child)) continue;
-        FormRecord& form = formRegistry[formIndex];
-        const std::int32_t index = form.upDowns.Take();
-        UpDownRecord& record = form.upDowns[index];
-        record.window = child;
-        record.horizontal = (::GetWindowLongPtrW(child, GWL_STYLE) & UDS_HORZ) != 0;
-        SetPropValue(child, prop::kListIndex, index);
-        SetPropValue(child, prop::kFormIndex, formIndex);
-        const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(child, GWLP_WNDPROC));
-        record.previousProc = previous;
-        SetPropValue(child, prop::kPreviousProc, reinterpret_cast<std::intptr_t>(previous));
-        Subclass(child, UpDownProc);
-        ::InvalidateRect(child, nullptr, TRUE);
-    }
+void AttachUpDowns(std::int32_t form, HWND parent) {
+    if (!AttachesControls(form)) return;
+    ForEachChildOfClass(parent, UPDOWN_CLASSW, [form](HWND upDown) {
+        if (FindUpDown(form, upDown)) return;
+        AttachControl(form, upDown, &FormRecord::upDowns, UpDownProc,
+                      [upDown](UpDownRecord& record) { record.horizontal = (StyleOf(upDown) & UDS_HORZ) != 0; });
+        ::InvalidateRect(upDown, nullptr, TRUE);
+    });
 }
 
 void DrawUpDown(std::int32_t formIndex, std::int32_t index, HDC target) {
@@ -158,37 +130,19 @@ void DrawUpDown(std::int32_t formIndex, std::int32_t index, HDC target) {
     const UpDownRecord* record = form ? form->upDowns.At(index) : nullptr;
     if (!record || !record->window || !::IsWindow(record->window)) return;
     const HWND window = record->window;
-    RECT client{};
-    ::GetClientRect(window, &client);
-    if (client.right <= 0 || client.bottom <= 0) return;
-
-    const HDC surface = BuildControlBackground(window, ClientAreaInWindow(window));
-    if (!surface) return;
-    {
-        SurfaceCanvas canvas(surface);
-        if (canvas) {
-            GxGraphics& graphics = canvas.Graphics();
-            graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-            const auto found = looks.find(window);
-            const UpDownLook look = found != looks.end() ? found->second : UpDownLook{};
-            const bool horizontal = record->horizontal;
-            DrawPart(graphics, PartRect(client, horizontal, kFirstPart), StateOf(window, look, kFirstPart),
-                     horizontal ? ArrowDirection::Left : ArrowDirection::Up);
-            DrawPart(graphics, PartRect(client, horizontal, kSecondPart), StateOf(window, look, kSecondPart),
-                     horizontal ? ArrowDirection::Right : ArrowDirection::Down);
-        }
-    }
-    if (target) {
-        ::BitBlt(target, 0, 0, client.right, client.bottom, surface, 0, 0, SRCCOPY);
-    } else if (WindowDc own(window); own.Get()) {
-        ::BitBlt(own.Get(), 0, 0, client.right, client.bottom, surface, 0, 0, SRCCOPY);
-    }
-    CopyToFrameCopy(window, surface, false, false);
-    ReleaseSurface(surface);
+    DrawOverFormBackground(window, target, false, [&](GxGraphics& graphics, HDC, const RECT& client) {
+        const auto found = looks.find(window);
+        const UpDownLook look = found != looks.end() ? found->second : UpDownLook{};
+        const bool horizontal = record->horizontal;
+        DrawPart(graphics, PartRect(client, horizontal, kFirstPart), StateOf(window, look, kFirstPart),
+                 horizontal ? ArrowDirection::Left : ArrowDirection::Up);
+        DrawPart(graphics, PartRect(client, horizontal, kSecondPart), StateOf(window, look, kSecondPart),
+                 horizontal ? ArrowDirection::Right : ArrowDirection::Down);
+    });
 }
 
 LRESULT CALLBACK UpDownProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const UpDownContext c = ContextOf(window);
+    const UpDownContext c = FindControl(window, &FormRecord::upDowns);
     if (!c.record) return ForwardMessage(window, message, wParam, lParam);
     switch (message) {
         case WM_NCDESTROY: looks.erase(window); break;

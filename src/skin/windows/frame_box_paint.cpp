@@ -12,8 +12,8 @@
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
-#include "skin/pictures/frame_box.h"
 #include "skin/windows/container_blit.h"
+#include "skin/windows/frame_box.h"
 
 namespace pelorin::skin {
 
@@ -43,23 +43,6 @@ SurfacePtr TakeSurface(HDC dc) {
     memoryDcList.erase(found);
     return surface;
 }
-
-// GDI+ drawing straight into a surface's pixels.
-class PixelCanvas {
-public:
-    explicit PixelCanvas(const MemorySurface& surface) {
-        ok_ = bitmap_.CreateFromScan0(surface.Width(), surface.Height(), surface.Width() * 4, PixelFormat32bppRGB,
-                                      reinterpret_cast<BYTE*>(surface.Pixels())) &&
-              graphics_.CreateFromImage(bitmap_);
-    }
-    explicit operator bool() const noexcept { return ok_; }
-    GxGraphics& Graphics() noexcept { return graphics_; }
-
-private:
-    GxBitmap bitmap_;  // declared first: the graphics object goes first
-    GxGraphics graphics_;
-    bool ok_ = false;
-};
 
 // A picture that cannot be decoded draws nothing.
 void DrawPicture(GxGraphics& graphics, const Bytes& png, DecodedPicture& pixels, float x, float y, float w, float h) {
@@ -98,7 +81,7 @@ void FrameBox::Paint() {
     backbuffer_ = TakeSurface(BuildControlBackground(container_, RECT{0, 0, w, h}));
     if (!backbuffer_) return;
     {
-        PixelCanvas canvas(*backbuffer_);
+        SurfaceCanvas canvas(*backbuffer_);
         if (canvas) {
             GxGraphics& g = canvas.Graphics();
             const float fw = static_cast<float>(w), fh = static_cast<float>(h);
@@ -165,7 +148,7 @@ void FrameBox::DrawButton(std::int32_t index, GxGraphics* graphics) {
     const SurfacePtr surface = TakeSurface(BuildControlBackground(container_, r));
     if (!surface) return;
     {
-        PixelCanvas canvas(*surface);
+        SurfaceCanvas canvas(*surface);
         if (!canvas) return;
         FillBackground(canvas.Graphics(), RectanglePath(0, 0, bw, bh));
         DrawPicture(canvas.Graphics(), picture.png, picture.pixels, 0, 0, bw, bh);

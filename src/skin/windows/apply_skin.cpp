@@ -1,12 +1,15 @@
 // Handing a top-level window to the skin: its form record, caption buttons,
 // tooltips and status area, every control of a kind the skin draws, and the
 // form procedure.
+#include "skin/windows/apply_skin.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 
-#include "skin/core/apply_skin_parts.h"
+#include "skin/core/control_attach.h"
 #include "skin/core/drawing_helpers.h"
+#include "skin/core/form_layout.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/skinned_form_proc.h"
@@ -61,7 +64,7 @@ std::unique_ptr<FormRecord> BuildFormRecord(HWND window, LONG_PTR style, const R
     form->showMenuButton = settings.menuButton.value_or(false);
     form->showTitleText = settings.showTitleText.value_or(true);
     form->glossTitle = settings.glossTitle.value_or(false);
-    form->backgroundPictureMode = settings.backgroundPictureMode.value_or(skinPictureMode);
+    form->backgroundPictureMode = settings.backgroundPictureMode.value_or(skinDefaults.skinPictureMode);
     form->backgroundColor = settings.backgroundColor.value_or(kNoColor);
     form->backgroundAlpha = std::clamp(settings.backgroundAlpha.value_or(255), 0, 255);
     form->hasCloseButton = settings.noCloseButton.value_or(0) != 0 ? false : form->hasTitleBar;
@@ -88,19 +91,6 @@ std::unique_ptr<FormRecord> BuildFormRecord(HWND window, LONG_PTR style, const R
     return form;
 }
 
-void AttachAllKinds(std::int32_t form, HWND window) {
-    AttachPushButtons(form, window);
-    AttachCheckBoxesAndRadios(form, window);
-    AttachEditsAndComboBoxes(form, window);
-    AttachSliders(form, window);
-    AttachProgressBars(form, window);
-    AttachListControls(form, window);
-    AttachUpDowns(form, window);
-    AttachHeaders(form, window);
-    AttachToolbars(form, window);
-    AttachTransparentChildren(form, window);
-}
-
 }  // namespace
 
 void ApplySkin(HWND window, const SkinSettings& settings) {
@@ -111,7 +101,7 @@ void ApplySkin(HWND window, const SkinSettings& settings) {
     ::SetWindowLongPtrW(window, GWL_STYLE, style);
     RECT client{};
     ::GetClientRect(window, &client);
-    frameBorderWidth = 3;
+    skinDefaults.frameBorderWidth = 3;
 
     std::unique_ptr<FormRecord> record = BuildFormRecord(window, style, client, settings);
     ::SetWindowLongPtrW(window, GWL_STYLE, style | WS_SYSMENU);
@@ -127,14 +117,11 @@ void ApplySkin(HWND window, const SkinSettings& settings) {
         SetUpStatusArea(form, *settings.statusPartCount,
                         settings.statusPartWidths.value_or(std::vector<std::int32_t>{}));
 
-    AttachAllKinds(form, window);
+    AttachChildControls(form, window);
 
     // The properties first: the form procedure needs them from its first message.
-    const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
-    formRegistry[form].previousProc = previous;
-    SetPropValue(window, prop::kPreviousProc, reinterpret_cast<std::intptr_t>(previous));
     SetPropValue(window, prop::kListIndex, form);
-    Subclass(window, SkinnedFormProc);
+    formRegistry[form].previousProc = InstallSkinProc(window, SkinnedFormProc);
 }
 
 }  // namespace pelorin::skin

@@ -6,7 +6,7 @@
 
 #include "base/handle.h"
 #include "skin/core/window_props.h"
-#include "skin/pictures/frame_box.h"
+#include "skin/windows/frame_box.h"
 
 namespace pelorin::skin {
 

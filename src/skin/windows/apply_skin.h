@@ -1,6 +1,7 @@
 #pragma once
 // Handing a top-level window to the skin: its form record, caption buttons and
-// tooltips, and every direct child control of a kind the skin draws.
+// tooltips, every direct child control of a kind the skin draws, and the
+// skinned form procedure.
 
 #include <windows.h>
 
@@ -8,14 +9,19 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "base/text.h"
+#include "skin/core/attach_steps.h"
+#include "skin/core/control_font.h"
 #include "skin/core/control_records.h"
 #include "skin/pictures/nine_slice_frame.h"
+#include "skin/windows/child_attach.h"
 
 namespace pelorin::skin {
 
-// ApplySkin's optional settings, in their documented order, with their defaults.
+// ApplySkin's settings. Every one but the title height may be left out; the
+// comment beside each gives the value used then.
 struct SkinSettings {
     std::int32_t titleHeight = 25;                                      // required; raised to at least 25
     std::optional<bool> hasTitleBar;                                    // 1
@@ -37,22 +43,5 @@ struct SkinSettings {
 };
 
 void ApplySkin(HWND window, const SkinSettings& settings);
-
-// The per-kind attach steps, run on the direct children of `parent` for the
-// form `form` (ApplySkin passes the form window, a container its own window).
-void AttachPushButtons(std::int32_t form, HWND parent);
-void AttachCheckBoxesAndRadios(std::int32_t form, HWND parent);
-void AttachEditsAndComboBoxes(std::int32_t form, HWND parent);
-void AttachSliders(std::int32_t form, HWND parent);
-void AttachProgressBars(std::int32_t form, HWND parent);
-void AttachListControls(std::int32_t form, HWND parent);
-void AttachUpDowns(std::int32_t form, HWND parent);
-void AttachHeaders(std::int32_t form, HWND parent);
-void AttachToolbars(std::int32_t form, HWND parent);
-void AttachTransparentChildren(std::int32_t form, HWND parent);
-
-// The font of a control as the skin's painters use it.
-ControlFont ReadControlFont(HWND control);
-void LayoutCaptionButtons(std::int32_t form);
 
 }  // namespace pelorin::skin

@@ -7,17 +7,16 @@
 #include <unordered_map>
 
 #include "base/handle.h"
-#include "skin/core/apply_skin.h"
+#include "skin/core/control_attach.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
-#include "skin/windows/other_kinds.h"
+#include "skin/windows/child_attach.h"
+#include "skin/windows/transparent_children.h"
 
 namespace pelorin::skin {
 
 namespace {
-
-constexpr COLORREF kDisabledTextColor = 0x00606060;
 
 // Each child's own procedure, kept apart from "Hw_hProc" too: a window
 // attached later as a container keeps this procedure in that property, and
@@ -74,19 +73,17 @@ LRESULT CALLBACK TransparentChildProc(HWND window, UINT message, WPARAM wParam, 
 }
 
 void AttachTransparentChildren(std::int32_t form, HWND parent) {
-    if (!skinControlsEnabled || !formRegistry.At(form)) return;
-    for (HWND child = ::FindWindowExW(parent, nullptr, nullptr, nullptr); child;
-         child = ::FindWindowExW(parent, child, nullptr, nullptr)) {
-        if (!TakesTransparentSkin(child)) continue;
+    if (!AttachesControls(form)) return;
+    // Every child, of any class. A transparent child has no record: its list
+    // index stays 0.
+    ForEachChildOfClass(parent, nullptr, [form](HWND child) {
+        if (!TakesTransparentSkin(child)) return;
         SetPropValue(child, prop::kListIndex, 0);
         SetPropValue(child, prop::kFormIndex, form);
         SetPropValue(child, prop::kTextColor, 0);
-        SetPropValue(child, prop::kDisabledTextColor, kDisabledTextColor);
-        const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(child, GWLP_WNDPROC));
-        SetPropValue(child, prop::kPreviousProc, reinterpret_cast<std::intptr_t>(previous));
-        ownProcs[child] = previous;
-        Subclass(child, TransparentChildProc);
-    }
+        SetPropValue(child, prop::kDisabledTextColor, kAttachedDisabledTextColor);
+        ownProcs[child] = InstallSkinProc(child, TransparentChildProc);
+    });
 }
 
 }  // namespace pelorin::skin

@@ -1,12 +1,13 @@
 // FrameBox: attaching to a control and detaching, the table binding, the
 // notifications, the container's geometry and the layout of the icon, the
 // control and the right-hand buttons.
-#include "skin/pictures/frame_box.h"
+#include "skin/windows/frame_box.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "skin/core/control_attach.h"
 #include "skin/core/drawing_helpers.h"
 #include "skin/core/window_props.h"
 #include "skin/windows/container.h"
@@ -169,9 +170,7 @@ bool FrameBox::Attach(HWND control, std::optional<std::int32_t> style, std::opti
     }
 
     // The kept procedure is in place before the first message can reach ours.
-    previousProc_ = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(container, GWLP_WNDPROC));
-    SetPropValue(container, prop::kFramePreviousProc, reinterpret_cast<std::intptr_t>(previousProc_));
-    Subclass(container, entry.windowProc);
+    previousProc_ = InstallSkinProc(container, entry.windowProc, prop::kFramePreviousProc);
     return true;
 }
 
