@@ -14,7 +14,6 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(${PELORIN_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 
-set(PELORIN_MANIFEST ${CMAKE_SOURCE_DIR}/src/app/resources/pelorin.manifest)
 configure_file(${CMAKE_SOURCE_DIR}/tests/support/test_manifest.rc.in ${CMAKE_BINARY_DIR}/test_manifest.rc)
 
 # Where every test process writes GoogleTest's XML report (scripts/test.sh
@@ -33,6 +32,7 @@ set(PELORIN_TEST_REPORT_DIR ${CMAKE_BINARY_DIR}/test-reports)
 function(pelorin_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;OWN_PROCESS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES} ${CMAKE_BINARY_DIR}/test_manifest.rc)
+    set_source_files_properties(${CMAKE_BINARY_DIR}/test_manifest.rc PROPERTIES OBJECT_DEPENDS ${PELORIN_MANIFEST})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} pelorin_test_support)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PELORIN_RUNTIME_DIR})
     if(PELORIN_TESTS_BUILD_ONLY)
