@@ -125,7 +125,8 @@ for i in 0 1; do
     staging="$work/$arch"
     out="$staging/$folder_name"
     mkdir -p "$out"
-    "$triple-strip" -o "$out/pelorin.exe" "$bin/pelorin.exe"
+    # strip writes the time into the PE header: the commit's, not the clock's.
+    SOURCE_DATE_EPOCH=$stamp "$triple-strip" -o "$out/pelorin.exe" "$bin/pelorin.exe"
     cp -r "$bin/yinxiao" "$bin/tp" "$out/"
     write_notes "$out/使用说明.txt"
 
