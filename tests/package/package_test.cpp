@@ -43,8 +43,7 @@ Names NamesOf(const FolderFiles& files) {
 std::wstring VersionString(const std::wstring& exe, const std::wstring& block, const std::wstring& key) {
     DWORD ignored = 0;
     std::vector<BYTE> info(::GetFileVersionInfoSizeW(exe.c_str(), &ignored));
-    if (info.empty() || !::GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data()))
-        return {};
+    if (info.empty() || !::GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data())) return {};
     void* value = nullptr;
     UINT length = 0;
     const std::wstring path = L"\\StringFileInfo\\" + block + L"\\" + key;
@@ -52,20 +51,22 @@ std::wstring VersionString(const std::wstring& exe, const std::wstring& block, c
     return static_cast<const wchar_t*>(value);
 }
 
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK FindControl(HWND child, LPARAM lp) {
+    auto* search = reinterpret_cast<ControlSearch*>(lp);
+    if (::GetDlgCtrlID(child) != search->id) return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
+// A control of another process's window, at any depth.
 HWND ControlOf(HWND main, int id) {
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    ::EnumChildWindows(
-        main,
-        [](HWND child, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
-            if (::GetDlgCtrlID(child) != s->id) return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ControlSearch search{id, nullptr};
+    ::EnumChildWindows(main, &FindControl, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -82,9 +83,9 @@ protected:
     }
     std::wstring Exe() const { return package + L"\\pelorin.exe"; }
     static std::string Utf8(const std::wstring& text) {
-        std::string out(static_cast<size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr,
-                                                                  nullptr)),
-                        '\0');
+        std::string out(
+            static_cast<size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr)),
+            '\0');
         ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
         out.pop_back();
         return out;
@@ -110,10 +111,13 @@ TEST_F(PackageTest, HoldsTheProgramItsFoldersAsBuiltAndNotesNotepadReads) {
         const wchar_t* key;
         std::wstring expected;
     } strings[] = {
-        {L"080404B0", L"ProductName", L"Pelorin MINI版"},     {L"080404B0", L"FileVersion", version},
-        {L"080404B0", L"ProductVersion", version},            {L"080404B0", L"OriginalFilename", L"pelorin.exe"},
+        {L"080404B0", L"ProductName", L"Pelorin MINI版"},
+        {L"080404B0", L"FileVersion", version},
+        {L"080404B0", L"ProductVersion", version},
+        {L"080404B0", L"OriginalFilename", L"pelorin.exe"},
         {L"080404B0", L"FileDescription", L"Pelorin MINI版 音效板"},
-        {L"040904B0", L"ProductName", L"Pelorin MINI版"},     {L"040904B0", L"FileVersion", version},
+        {L"040904B0", L"ProductName", L"Pelorin MINI版"},
+        {L"040904B0", L"FileVersion", version},
     };
     for (const auto& s : strings)
         EXPECT_EQ(Utf8(VersionString(Exe(), s.block, s.key)), Utf8(s.expected)) << Utf8(s.block) << " " << Utf8(s.key);
