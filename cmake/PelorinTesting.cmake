@@ -19,7 +19,6 @@ add_subdirectory(${PELORIN_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCL
 set(PELORIN_TEST_COMPILE_OPTIONS $<$<COMPILE_LANGUAGE:CXX>:-O1>)
 target_compile_options(gtest PRIVATE ${PELORIN_TEST_COMPILE_OPTIONS})
 
-set(PELORIN_MANIFEST ${CMAKE_SOURCE_DIR}/src/app/resources/pelorin.manifest)
 configure_file(${CMAKE_SOURCE_DIR}/tests/support/test_manifest.rc.in ${CMAKE_BINARY_DIR}/test_manifest.rc)
 
 # Where every test process writes GoogleTest's XML report (scripts/test.sh
@@ -52,6 +51,7 @@ endif()
 function(pelorin_add_test name)
     cmake_parse_arguments(ARG "" "COST" "SOURCES;LIBS;OWN_PROCESS;CASE_PROCESSES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES} ${CMAKE_BINARY_DIR}/test_manifest.rc)
+    set_source_files_properties(${CMAKE_BINARY_DIR}/test_manifest.rc PROPERTIES OBJECT_DEPENDS ${PELORIN_MANIFEST})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} pelorin_test_support)
     target_compile_options(${name} PRIVATE ${PELORIN_TEST_COMPILE_OPTIONS})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PELORIN_RUNTIME_DIR})

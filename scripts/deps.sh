@@ -28,7 +28,8 @@ deps_required_packages() {
     local packages=(wine wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 xvfb xauth cmake ninja-build fonts-wqy-zenhei)
     case $purpose in
         run) ;;
-        test) packages+=(googletest) ;;
+        # zip and unzip make and check the release packages (scripts/package.sh).
+        test) packages+=(googletest zip unzip) ;;
         bench)
             packages+=(googletest)
             local suffix=""

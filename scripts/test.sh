@@ -4,7 +4,9 @@
 #   BUILD_DIR        build folder of the tested build (default build/<arch>)
 #   PELORIN_SKIP_X64 set to 1 to build only the tested architecture
 # Extra arguments go to ctest (for example -R Layout); with them, the check
-# that starts the program through scripts/run.sh is left out.
+# that starts the program through scripts/run.sh and the release packaging
+# are left out. After the tests, the release zips are made from the two builds
+# (scripts/package.sh, nothing compiled) and checked (package_check.sh).
 set -euo pipefail
 started=$(date +%s)
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -46,5 +48,12 @@ if [ $# = 0 ]; then
 fi
 
 bash scripts/ctest-lanes.sh "$build" "$started" "$@" || status=$?
+
+if [ $# = 0 ] && [ "${PELORIN_SKIP_X64:-0}" != 1 ]; then
+    echo "== Packaging the release from both builds and checking the packages"
+    build_i686=$root/build/i686 build_x86_64=$build
+    [ "$arch" = i686 ] && build_i686=$build build_x86_64=$root/build/x86_64
+    bash scripts/package.sh "$build_i686" "$build_x86_64" && bash tests/scripts/package_check.sh "$build" || status=1
+fi
 [ $status = 0 ] || echo "== FAILED: see the FAIL lines above"
 exit $status

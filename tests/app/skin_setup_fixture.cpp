@@ -130,7 +130,7 @@ RECT SkinnedWindowTest::ClientRectOf(HWND control) const {
     return r;
 }
 
-Pixels SkinnedWindowTest::StretchedBackground(int width, int height) {
+Pixels StretchedBackground(int width, int height) {
     const Pixels source = DecodePixels(LoadEmbeddedPicture(EmbeddedPicture::Background));
     Pixels out(width, height);
     if (source.width == 0) return out;

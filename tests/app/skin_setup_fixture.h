@@ -40,8 +40,6 @@ protected:
     Pixels Screen() const;
     // A control's window rectangle in the main window's client coordinates.
     RECT ClientRectOf(HWND control) const;
-    // The embedded background picture stretched over width x height.
-    static Pixels StretchedBackground(int width, int height);
     // The point shows the form background: no control there, and inside a
     // group box clear of its rings and caption.
     bool ShowsBackground(int x, int y) const;
@@ -55,6 +53,9 @@ protected:
 
 // A window's client area as shown on screen.
 Pixels ClientOnScreen(HWND window);
+// The embedded background picture stretched over width x height, as the skin
+// stretches it.
+Pixels StretchedBackground(int width, int height);
 // ShowsFrame for any skinned form; `rect` in the form window's client
 // coordinates.
 ::testing::AssertionResult ShowsFrameOn(const skin::FormRecord& form, const Pixels& shown, const RECT& rect,

@@ -101,9 +101,11 @@ finish() {  # finish <case name>
 }
 
 set_64=(wine wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 xvfb xauth cmake ninja-build fonts-wqy-zenhei)
+# What the tests add to it: the framework, and zip/unzip for the release packages.
+set_test=(googletest zip unzip)
 
 # Everything there: nothing said, nothing asked of apt or the network.
-new_machine "${set_64[@]}" googletest wine32:i386
+new_machine "${set_64[@]}" "${set_test[@]}" wine32:i386
 echo i386 > "$machine/arches"
 run_deps test
 check "exit 0" test $rc = 0
@@ -112,7 +114,7 @@ check "no apt-get call" test "$(count apt-get)" = 0
 finish "everything installed: quick and silent"
 
 # This machine today: the 64-bit set there, wine32 missing, never tried.
-new_machine "${set_64[@]}" googletest
+new_machine "${set_64[@]}" "${set_test[@]}"
 echo i386 > "$machine/arches"
 STUB_UPDATE_FAILURES=99 STUB_UNINSTALLABLE="wine32:i386" run_deps test
 check "exit 0" test $rc = 0
@@ -143,8 +145,10 @@ finish "PELORIN_TRY_32BIT=1 tries wine32 again"
 new_machine
 STUB_UPDATE_FAILURES=99 STUB_UNINSTALLABLE="wine32:i386" run_deps test
 check "exit 0" test $rc = 0
-check "64-bit set installed in one call" grep -qx "apt-get install -y -q --no-install-recommends ${set_64[*]} googletest" "$machine/calls"
+check "64-bit set installed in one call" grep -qx "apt-get install -y -q --no-install-recommends ${set_64[*]} ${set_test[*]}" "$machine/calls"
 check "googletest installed" is_installed googletest
+check "zip installed" is_installed zip
+check "unzip installed" is_installed unzip
 check "wine32 not in the 64-bit call" test "$(count 'apt-get install.*wine64.*wine32')" = 0
 check "i386 added after the 64-bit install" test "$(grep -n -e '--add-architecture i386' "$machine/calls" | cut -d: -f1)" -gt "$(grep -n 'install.*wine64' "$machine/calls" | cut -d: -f1)"
 check "indexes updated again for i386" test "$(count 'apt-get update')" = 6
@@ -174,7 +178,7 @@ check "update succeeded on its second try without warning" test "$(grep -c Warni
 finish "fresh machine, healthy mirror: 64-bit and 32-bit sets installed"
 
 # A dpkg that refuses the i386 architecture: the same best effort.
-new_machine "${set_64[@]}" googletest
+new_machine "${set_64[@]}" "${set_test[@]}"
 STUB_NO_NEW_ARCH=1 run_deps test
 check "exit 0" test $rc = 0
 check "one line naming the cause" grep -q "wine32) cannot be installed now (the i386 architecture cannot be added: dpkg: error" <<< "$out"
@@ -191,7 +195,7 @@ check "no 32-bit try after that" test "$(count 'wine32')" = 0
 finish "64-bit set not installable: error"
 
 # Not root: the one command to run, nothing run.
-new_machine "${set_64[@]}"
+new_machine "${set_64[@]}" zip unzip
 STUB_UID=1000 run_deps test
 check "exit non-zero" test $rc != 0
 check "the command names the missing package" grep -q "apt-get install -y --no-install-recommends googletest'" <<< "$out"
@@ -199,7 +203,7 @@ check "the update in the command may fail without stopping it" grep -q "sudo sh 
 check "no apt-get call" test "$(count apt-get)" = 0
 finish "not root, googletest missing: prints the command"
 
-new_machine "${set_64[@]}" googletest
+new_machine "${set_64[@]}" "${set_test[@]}"
 STUB_UID=1000 run_deps test
 check "exit 0" test $rc = 0
 check "no output" test -z "$out"
