@@ -32,7 +32,7 @@ if(CMAKE_CROSSCOMPILING)
 endif()
 
 # pelorin_add_test(<exe> SOURCES <files...> [LIBS <targets...>] [OWN_PROCESS <filters...>]
-#                  [CASE_PROCESSES <filters...>] [COST <seconds>])
+#                  [CASE_PROCESSES <filters...>] [COST <seconds>] [NOT_IN_CTEST])
 #
 # A test program is one ctest entry: all its cases run in one Wine process
 # (starting Wine costs more than most cases), and GoogleTest's own per-case
@@ -45,17 +45,18 @@ endif()
 # sound sink's capture file.
 # ctest starts the costliest entries first (a fresh clone has no timings of
 # its own yet): OWN_PROCESS entries (the long ones) before all, then by COST,
-# about the seconds the main entry takes.
+# about the seconds the main entry takes. NOT_IN_CTEST builds a program that
+# a script runs itself (the package check), with no ctest entry.
 # Every entry needs one "display" resource: scripts/test.sh gives each
 # parallel lane its own virtual display and Wine prefix (scripts/wine-env.sh).
 function(pelorin_add_test name)
-    cmake_parse_arguments(ARG "" "COST" "SOURCES;LIBS;OWN_PROCESS;CASE_PROCESSES" ${ARGN})
+    cmake_parse_arguments(ARG "NOT_IN_CTEST" "COST" "SOURCES;LIBS;OWN_PROCESS;CASE_PROCESSES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES} ${CMAKE_BINARY_DIR}/test_manifest.rc)
     set_source_files_properties(${CMAKE_BINARY_DIR}/test_manifest.rc PROPERTIES OBJECT_DEPENDS ${PELORIN_MANIFEST})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} pelorin_test_support)
     target_compile_options(${name} PRIVATE ${PELORIN_TEST_COMPILE_OPTIONS})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PELORIN_RUNTIME_DIR})
-    if(PELORIN_TESTS_BUILD_ONLY)
+    if(PELORIN_TESTS_BUILD_ONLY OR ARG_NOT_IN_CTEST)
         return()
     endif()
     set(excluded "")

@@ -47,13 +47,14 @@ if [ $# = 0 ]; then
     bash tests/scripts/run_check.sh "$build" || status=1
 fi
 
-bash scripts/ctest-lanes.sh "$build" "$started" "$@" || status=$?
-
 if [ $# = 0 ] && [ "${PELORIN_SKIP_X64:-0}" != 1 ]; then
     echo "== Packaging the release from both builds and checking the packages"
     build_i686=$root/build/i686 build_x86_64=$build
     [ "$arch" = i686 ] && build_i686=$build build_x86_64=$root/build/x86_64
     bash scripts/package.sh "$build_i686" "$build_x86_64" && bash tests/scripts/package_check.sh "$build" || status=1
 fi
+
+bash scripts/ctest-lanes.sh "$build" "$started" "$@" || status=$?
+
 [ $status = 0 ] || echo "== FAILED: see the FAIL lines above"
 exit $status
