@@ -128,7 +128,7 @@ void MainWindow::OnMainWindowCreated() {
     LoadMusicList(*this);
     listFilePath = DataFile(L"config.txt");
     RestoreSlots(*this);
-    RestoreBroadcastSettings();
+    broadcast_.Restore(hwnd_, DataFile(kSlotFile));
     cursor_.Reset(static_cast<HCURSOR>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramCursorId),
                                                     IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR)));
     NoteStartup(StartupMark::DataFilesRead);
@@ -253,41 +253,8 @@ bool MainWindow::OnSetCursor(HWND over, int hitTest) {
 }
 
 void MainWindow::OnDestroy() {
-    hotkeys_.UnregisterAll();
+    broadcast_.UnregisterHotkeys();
     if (options_.quitOnDestroy) ::PostQuitMessage(0);
-}
-
-void MainWindow::RestoreBroadcastSettings() {
-    broadcast_ = LoadBroadcastSettings(DataFile(kSlotFile));
-    SetOutputDevices(broadcast_.outputDevice, broadcast_.monitorDevice, broadcast_.monitorVolume);
-    // Keys held by other programs are left out for now and kept in the file.
-    hotkeys_.RegisterAll(hwnd_, broadcast_.hotkeys);
-}
-
-MainWindow::SettingsChange MainWindow::ConfirmBroadcastSettings(const BroadcastSettings& proposed) {
-    SettingsChange change;
-    BroadcastSettings kept = proposed;
-    for (HotkeyAction action : hotkeys_.RegisterAll(hwnd_, proposed.hotkeys)) {
-        const auto index = static_cast<size_t>(action);
-        if (proposed.hotkeys[index] == broadcast_.hotkeys[index]) continue;
-        // A new key another program holds is not kept: the action keeps its old one.
-        kept.hotkeys[index] = broadcast_.hotkeys[index];
-        change.taken.push_back(action);
-    }
-    if (!change.taken.empty()) hotkeys_.RegisterAll(hwnd_, kept.hotkeys);
-    change.saved = SaveBroadcastSettings(DataFile(kSlotFile), kept);
-    if (change.saved != runtime::IniWriteResult::Written) {
-        // Nothing of it takes effect: what is in force stays what is stored.
-        hotkeys_.RegisterAll(hwnd_, broadcast_.hotkeys);
-        change.taken.clear();
-        return change;
-    }
-    const bool routed = kept.outputDevice != broadcast_.outputDevice ||
-                        kept.monitorDevice != broadcast_.monitorDevice ||
-                        kept.monitorVolume != broadcast_.monitorVolume;
-    broadcast_ = std::move(kept);
-    if (routed) SetOutputDevices(broadcast_.outputDevice, broadcast_.monitorDevice, broadcast_.monitorVolume);
-    return change;
 }
 
 void MainWindow::OpenSettings() { ShowSettingsDialog(*this); }

@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "app/audio/system_volume.h"
-#include "app/broadcast/broadcast_settings.h"
-#include "app/broadcast/global_hotkeys.h"
+#include "app/broadcast/broadcast.h"
 #include "app/layout.h"
 #include "app/services/dialogs.h"
 #include "app/services/list_view.h"
@@ -67,18 +66,8 @@ public:
     void ToggleExpanded();
 
     // The broadcast settings in force (read from "Data.ini" at start).
-    const BroadcastSettings& Broadcast() const { return broadcast_; }
-    const GlobalHotkeys& Hotkeys() const { return hotkeys_; }
-    struct SettingsChange {
-        runtime::IniWriteResult saved = runtime::IniWriteResult::Failed;
-        // Actions whose new keys another program holds: their previous keys
-        // were kept (and saved) instead.
-        std::vector<HotkeyAction> taken;
-    };
-    // Registers the proposed hotkeys, saves the settings and routes the sound
-    // to the proposed devices. When the file cannot be written, everything
-    // stays as it was (registrations included).
-    SettingsChange ConfirmBroadcastSettings(const BroadcastSettings& proposed);
+    Broadcast& Broadcasting() { return broadcast_; }
+    const Broadcast& Broadcasting() const { return broadcast_; }
     // The "设置" dialog.
     void OpenSettings();
     // Fires an action as its hotkey does.
@@ -96,7 +85,6 @@ private:
     void OnHScroll(HWND control);
     bool OnSetCursor(HWND over, int hitTest);
     void OnHotkey(int id);
-    void RestoreBroadcastSettings();
     void OnDestroy();
 
     static LRESULT CALLBACK ForwardingGroupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -111,8 +99,7 @@ private:
     std::array<TipWindow, 4> slotTips_;
     runtime::FileDialog addSongDialog_;
     SystemVolume systemVolume_;
-    BroadcastSettings broadcast_;
-    GlobalHotkeys hotkeys_;
+    Broadcast broadcast_;
 };
 
 }  // namespace pelorin

@@ -141,8 +141,8 @@ std::wstring KeyText(const MainWindow& window, HotkeyAction action, const std::w
     if (stored.empty()) return {};
     const std::optional<Hotkey> hotkey = ParseHotkey(stored);
     if (!hotkey) return stored + kUnreadableMark;
-    const bool inForce = window.Broadcast().hotkeys[static_cast<size_t>(action)] == stored;
-    const bool taken = inForce && window.Hotkeys().StateOf(action) == HotkeyState::Taken;
+    const bool inForce = window.Broadcasting().Settings().hotkeys[static_cast<size_t>(action)] == stored;
+    const bool taken = inForce && window.Broadcasting().Hotkeys().StateOf(action) == HotkeyState::Taken;
     return FormatHotkey(*hotkey) + (taken ? kTakenMark : L"");
 }
 
@@ -214,7 +214,7 @@ void OnAssign(HWND dialog, SettingsDialogState& state) {
             return ShowMessage(dialog, name + L" 已是“" + ActionCaption(*state.main, HotkeyActionAt(other)) +
                                            L"”的快捷键，没有设定。");
     }
-    if (!state.main->Hotkeys().IsAvailable(*hotkey))
+    if (!state.main->Broadcasting().Hotkeys().IsAvailable(*hotkey))
         return ShowMessage(dialog, name + kTakenMark + L"：另一个程序在使用这个键，没有设定。");
     state.proposed.hotkeys[static_cast<size_t>(row)] = name;
     ShowRow(dialog, state, row);
@@ -248,7 +248,7 @@ void OnConfirm(HWND dialog, SettingsDialogState& state) {
     proposed.monitorDevice = ChosenDevice(SettingsDialogControl(dialog, kSettingsMonitorComboId), state.monitors);
     proposed.monitorVolume =
         static_cast<int>(::SendMessageW(SettingsDialogControl(dialog, kSettingsVolumeSliderId), TBM_GETPOS, 0, 0));
-    const MainWindow::SettingsChange change = state.main->ConfirmBroadcastSettings(proposed);
+    const Broadcast::SettingsChange change = state.main->Broadcasting().Confirm(proposed);
     if (change.saved != runtime::IniWriteResult::Written) {
         // Nothing changed: the dialog stays, with the user's choices.
         runtime::MessageBox(dialog, NotSavedText(change.saved), MB_ICONERROR, kSettingsMessageTitle);
@@ -274,7 +274,7 @@ void OnCreate(HWND dialog, SettingsDialogState& state) {
                                          ::GetModuleHandleW(nullptr), nullptr);
         if (font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    const BroadcastSettings& current = state.main->Broadcast();
+    const BroadcastSettings& current = state.main->Broadcasting().Settings();
     state.proposed = current;
     const std::vector<std::wstring> devices = OutputDeviceNames();
     size_t output = 0, monitor = 0;
