@@ -1,6 +1,5 @@
 #include "app/app.h"
 
-#include "app/app_globals.h"
 #include "app/audio/playback.h"
 #include "app/main_window.h"
 #include "app/preset_sounds.h"
@@ -10,7 +9,6 @@
 namespace pelorin {
 
 int RunApplication(HINSTANCE instance) {
-    listFilePath.clear();
     SkinHookS();
 
     auto window = MainWindow::Load(instance, {runtime::ProgramDirectory()});
