@@ -73,7 +73,7 @@ ChildResult StartProgram() {
     ::RedrawWindow(window->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     const double ms = MillisecondsSince(entryTime);
     std::vector<double> phaseEnds{skinStarted};
-    for (const LARGE_INTEGER& mark : pelorin::startupMarks)
+    for (const LARGE_INTEGER& mark : pelorin::StartupMarks())
         phaseEnds.push_back(MillisecondsSince(entryTime) - MillisecondsSince(mark));
     phaseEnds.push_back(ms);
     for (const auto& file : pelorin::PresetFiles(window->ProgramDirectory())) pelorin::PreloadMp3(file);

@@ -1,6 +1,7 @@
 #include "app/app.h"
 
-#include "app/app_globals.h"
+#include <objbase.h>
+
 #include "app/audio/playback.h"
 #include "app/main_window.h"
 #include "app/preset_sounds.h"
@@ -8,10 +9,51 @@
 #include "app/skin_setup.h"
 
 namespace pelorin {
+namespace {
+
+// What the program starts before its window and ends after it, each for the
+// length of RunApplication: made in this order, ended in the reverse one.
+
+// The thread's COM apartment (the file dialogs and the shell need one).
+class ComApartment {
+public:
+    ComApartment() : initialized_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (initialized_) ::CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialized_;
+};
+
+// The skin engine with its GDI+ instance. No window procedure sees WM_QUIT,
+// so the skin closes here, after the message loop.
+class SkinEngine {
+public:
+    SkinEngine() { SkinHookS(); }
+    ~SkinEngine() { SkinHookShutdown(); }
+    SkinEngine(const SkinEngine&) = delete;
+    SkinEngine& operator=(const SkinEngine&) = delete;
+};
+
+// The player starts with its first call; at the end it stops the sound,
+// restores the volume and ends its threads.
+class Player {
+public:
+    Player() = default;
+    ~Player() { ShutdownPlayback(); }
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+};
+
+}  // namespace
 
 int RunApplication(HINSTANCE instance) {
-    listFilePath.clear();
-    SkinHookS();
+    const ComApartment com;
+    const SkinEngine skin;
+    const Player player;
 
     auto window = MainWindow::Load(instance, {runtime::ProgramDirectory()});
     if (!window) return 1;
@@ -26,10 +68,6 @@ int RunApplication(HINSTANCE instance) {
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
-    window.reset();
-    ShutdownPlayback();
-    // No window procedure sees WM_QUIT, so the skin closes here, after the loop.
-    SkinHookShutdown();
     return 0;
 }
 

@@ -1,7 +1,7 @@
 #include "app/custom_slots.h"
 
 #include "app/audio/playback.h"
-#include "app/main_window.h"
+#include "app/board.h"
 #include "app/name_dialog.h"
 #include "app/services/ini_file.h"
 #include "app/services/storable_path.h"
@@ -16,7 +16,7 @@ struct Slot {
     const wchar_t* pathKey;
 };
 
-// Slot N's file dialog is the window's SlotDialog(N).
+// Slot N's file dialog is the board's SlotDialog(N).
 constexpr Slot kSlots[kSlotCount] = {
     {kButton13, L"按钮1", L"音乐1"},
     {kButton14, L"按钮2", L"音乐2"},
@@ -41,75 +41,75 @@ int SlotOfButton(ControlId button) {
     return 0;
 }
 
-void RestoreSlots(MainWindow& window) {
-    const std::wstring ini = window.DataFile(kSlotFile);
+void RestoreSlots(Board& board) {
+    const std::wstring ini = board.DataFile(kSlotFile);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        window.SetControlText(SlotAt(slot).button, runtime::ReadIni(ini, kSlotNameSection, SlotAt(slot).nameKey));
+        board.SetControlText(SlotAt(slot).button, runtime::ReadIni(ini, kSlotNameSection, SlotAt(slot).nameKey));
         // A path GBK cannot hold (from a file saved in another encoding) is
         // kept by its short form, as a chosen file would be.
         const std::wstring path = runtime::ReadIni(ini, kSlotPathSection, SlotAt(slot).pathKey);
-        window.SlotDialog(slot).fileName = runtime::StorablePath(path).value_or(path);
-        UpdateSlotTip(window, slot);
+        board.SlotDialog(slot).fileName = runtime::StorablePath(path).value_or(path);
+        UpdateSlotTip(board, slot);
     }
 }
 
-void UpdateSlotTip(MainWindow& window, int slot) {
-    TipWindow& tip = window.SlotTip(slot);
-    const bool empty = window.SlotDialog(slot).fileName.empty();
+void UpdateSlotTip(Board& board, int slot) {
+    TipWindow& tip = board.SlotTip(slot);
+    const bool empty = board.SlotDialog(slot).fileName.empty();
     if (!tip.GetTipHandle()) {
         if (!empty) return;
-        tip.Create(window.Control(SlotAt(slot).button));
+        tip.Create(board.Control(SlotAt(slot).button));
     }
     tip.DeleteTool(1);
     if (empty) tip.AddTool(std::nullopt, kEmptySlotTip, 1);
 }
 
 // The path is not tested first: an empty or stale one plays nothing.
-void OnSlotClicked(MainWindow& window, int slot) { PlayMp3(window.SlotDialog(slot).fileName); }
+void OnSlotClicked(Board& board, int slot) { PlayMp3(board.SlotDialog(slot).fileName); }
 
-void OnSlotRightButton(MainWindow& window, int slot) {
+void OnSlotRightButton(Board& board, int slot) {
     const Slot& s = SlotAt(slot);
-    runtime::FileDialog& dialog = window.SlotDialog(slot);
+    runtime::FileDialog& dialog = board.SlotDialog(slot);
     const std::wstring previousPath = dialog.fileName;
 
-    window.SetTopmost(false);
+    board.SetTopmost(false);
     dialog.filter = kSlotFilter;
     // Cancelling keeps the previous path; the name is asked for either way.
-    if (dialog.Open(window.Handle())) {
+    if (dialog.Open(board.Window())) {
         if (auto storable = runtime::StorablePath(dialog.fileName)) {
             dialog.fileName = *storable;
         } else {
             dialog.fileName = previousPath;
-            runtime::MessageBox(window.Handle(), runtime::kUnstorablePathMessage, MB_ICONERROR | MB_OK, kNoticeTitle);
-            window.SetTopmost(window.IsChecked(kCheckBox2));
+            runtime::MessageBox(board.Window(), runtime::kUnstorablePathMessage, MB_ICONERROR | MB_OK, kNoticeTitle);
+            board.SetTopmost(board.IsChecked(kCheckBox2));
             return;
         }
     }
 
-    const bool confirmed = ShowButtonNameDialog(window);
+    const bool confirmed = ShowButtonNameDialog(board);
     // Closing the name dialog without 确认 leaves the slot as it was: caption,
     // path and both stored keys.
     if (!confirmed) {
         dialog.fileName = previousPath;
     } else {
-        const std::wstring name = window.ControlText(kEdit1);
+        const std::wstring name = board.ControlText(kEdit1);
         if (!FitsGbk(name)) {
             dialog.fileName = previousPath;
-            runtime::MessageBox(window.Handle(), kUnstorableNameMessage, MB_ICONERROR | MB_OK, kNoticeTitle);
+            runtime::MessageBox(board.Window(), kUnstorableNameMessage, MB_ICONERROR | MB_OK, kNoticeTitle);
         } else {
             // Both keys in one replacement of the file.
             const runtime::IniEntry entries[] = {{kSlotNameSection, s.nameKey, name},
                                                  {kSlotPathSection, s.pathKey, dialog.fileName}};
-            if (runtime::WriteIni(window.DataFile(kSlotFile), entries) == runtime::IniWriteResult::Unstorable) {
+            if (runtime::WriteIni(board.DataFile(kSlotFile), entries) == runtime::IniWriteResult::Unstorable) {
                 dialog.fileName = previousPath;
-                runtime::MessageBox(window.Handle(), kUnstorableFileMessage, MB_ICONERROR | MB_OK, kNoticeTitle);
+                runtime::MessageBox(board.Window(), kUnstorableFileMessage, MB_ICONERROR | MB_OK, kNoticeTitle);
             } else {
-                window.SetControlText(s.button, name);
+                board.SetControlText(s.button, name);
             }
         }
     }
-    UpdateSlotTip(window, slot);
-    window.SetTopmost(window.IsChecked(kCheckBox2));
+    UpdateSlotTip(board, slot);
+    board.SetTopmost(board.IsChecked(kCheckBox2));
 }
 
 }  // namespace pelorin

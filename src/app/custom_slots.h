@@ -6,7 +6,7 @@
 
 namespace pelorin {
 
-class MainWindow;
+class Board;
 
 inline constexpr int kSlotCount = 4;
 inline constexpr const wchar_t* kSlotFile = L"Data.ini";
@@ -20,13 +20,13 @@ ControlId SlotButton(int slot);
 // The slot (1 to 4) whose button is `button`, or 0.
 int SlotOfButton(ControlId button);
 
-void RestoreSlots(MainWindow& window);
-void OnSlotClicked(MainWindow& window, int slot);
+void RestoreSlots(Board& board);
+void OnSlotClicked(Board& board, int slot);
 // An empty slot (no file yet) tells in a tooltip how it is filled; a filled
 // one has no tooltip.
 inline constexpr const wchar_t* kEmptySlotTip = L"右键单击，选择一个音效文件并给按钮起名";
-void UpdateSlotTip(MainWindow& window, int slot);
+void UpdateSlotTip(Board& board, int slot);
 // Right button down on a slot: choose a file, then a name, and store both.
-void OnSlotRightButton(MainWindow& window, int slot);
+void OnSlotRightButton(Board& board, int slot);
 
 }  // namespace pelorin

@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/app_globals.h"
 #include "app/audio/playback.h"
+#include "app/child_controls.h"
 #include "app/custom_slots.h"
 #include "app/music_list.h"
 #include "app/playback_controls.h"
@@ -46,19 +46,14 @@ const KindClass& ClassOf(ControlKind kind) {
     return kKindClasses[0];
 }
 
-bool RegisterMainWindowClass(HINSTANCE instance) {
+WNDCLASSEXW MainWindowClass(HINSTANCE instance) {
     WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (::GetClassInfoExW(instance, kMainWindowClass, &wc)) return true;
-    wc = WNDCLASSEXW{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = ::DefWindowProcW;  // replaced by the window's own once it is made
     wc.hInstance = instance;
     wc.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconId));
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kMainWindowClass;
-    return ::RegisterClassExW(&wc) != 0;
+    return wc;
 }
 
 }  // namespace
@@ -66,24 +61,22 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 MainWindow::MainWindow(Options options) : options_(std::move(options)) {}
 
 MainWindow::~MainWindow() {
-    if (hwnd_ && ::IsWindow(hwnd_)) {
+    if (Handle() && ::IsWindow(Handle())) {
         options_.quitOnDestroy = false;
-        ::DestroyWindow(hwnd_);
+        ::DestroyWindow(Handle());
     }
 }
 
 std::unique_ptr<MainWindow> MainWindow::Load(HINSTANCE instance, Options options) {
     std::unique_ptr<MainWindow> window(new MainWindow(std::move(options)));
-    RegisterMainWindowClass(instance);
+    RegisterClassOnce(MainWindowClass(instance));
     // Designed at 380 x 537; the created event collapses it before it is shown.
-    HWND hwnd = ::CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kMainWindowClass, kMainWindowTitle,
-                                  WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, kDesignLeft, kDesignTop,
-                                  kMainWindowWidth, kExpandedHeight, nullptr, nullptr, instance, nullptr);
+    // Its controls are made at WM_CREATE.
+    const RECT designed{kDesignLeft, kDesignTop, kDesignLeft + kMainWindowWidth, kDesignTop + kExpandedHeight};
+    HWND hwnd =
+        window->CreateBound(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kMainWindowClass, kMainWindowTitle,
+                            WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, designed, nullptr, instance);
     if (!hwnd) return nullptr;
-    window->hwnd_ = hwnd;
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window.get()));
-    ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::WindowProc));
-    if (!window->CreateControls(instance)) return nullptr;
     NoteStartup(StartupMark::ControlsCreated);
     window->OnMainWindowCreated();
     ::ShowWindow(hwnd, SW_SHOW);
@@ -93,20 +86,26 @@ std::unique_ptr<MainWindow> MainWindow::Load(HINSTANCE instance, Options options
     return window;
 }
 
-bool MainWindow::CreateControls(HINSTANCE instance) {
+LRESULT MainWindow::OnCreate() {
+    if (CreateControls()) return 0;
+    // The window is destroyed again at once: it is no program's main window yet.
+    options_.quitOnDestroy = false;
+    return -1;
+}
+
+bool MainWindow::CreateControls() {
     // 9-point 宋体, the font the captions are designed for.
     font_.Reset(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体"));
     for (const ControlLayout& c : MainWindowLayout()) {
         const KindClass& kc = ClassOf(c.kind);
-        HWND parent = c.parent == kNoControl ? hwnd_ : Control(c.parent);
-        std::wstring caption = c.caption ? c.caption : AboutText();
-        HWND control = ::CreateWindowExW(kc.exStyle, kc.windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | kc.style,
-                                         c.left, c.top, c.width, c.height, parent,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
+        HWND parent = c.parent == kNoControl ? Handle() : Control(c.parent);
+        const std::wstring caption = c.caption ? c.caption : AboutText();
+        const ChildControl child{c.id,    kc.windowClass, kc.style,        c.left,    c.top,
+                                 c.width, c.height,       caption.c_str(), kc.exStyle};
+        HWND control = CreateChildControl(parent, child, font_.Get());
         if (!control) return false;
         controls_[c.id] = control;
-        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
         if (c.kind == ControlKind::CheckBox) ::SendMessageW(control, BM_SETCHECK, c.checked ? BST_CHECKED : 0, 0);
         // A group box keeps its children's notifications to itself; forward
         // them so the main window's handlers see every control's events.
@@ -121,18 +120,17 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
 }
 
 void MainWindow::OnMainWindowCreated() {
-    SkinHookA(*this);
+    SkinHookA(ProgramDirectory());
     NoteStartup(StartupMark::FramesLoaded);
     SetTopmost(true);
     SetHeight(kCollapsedHeight);
     LoadMusicList(*this);
-    listFilePath = DataFile(L"config.txt");
     RestoreSlots(*this);
-    RestoreBroadcastSettings();
+    broadcast_.Restore(Handle(), DataFile(kSlotFile));
     cursor_.Reset(static_cast<HCURSOR>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramCursorId),
                                                     IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR)));
     NoteStartup(StartupMark::DataFilesRead);
-    SkinHookB(*this);
+    SkinHookB(*this, {[this] { ToggleExpanded(); }, [this] { OpenSettings(); }});
     NoteStartup(StartupMark::SkinApplied);
     SetUpVolume(*this);
 }
@@ -142,36 +140,18 @@ HWND MainWindow::Control(ControlId id) const {
     return it == controls_.end() ? nullptr : it->second;
 }
 
-std::wstring MainWindow::DataFile(const std::wstring& name) const { return options_.programDirectory + L"\\" + name; }
-
-std::wstring MainWindow::ControlText(ControlId id) const {
-    HWND control = Control(id);
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-void MainWindow::SetControlText(ControlId id, const std::wstring& text) { ::SetWindowTextW(Control(id), text.c_str()); }
-
-bool MainWindow::IsChecked(ControlId id) const { return ::SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void MainWindow::SetTopmost(bool topmost) {
-    ::SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-bool MainWindow::IsTopmost() const { return (::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool MainWindow::IsTopmost() const { return (::GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 int MainWindow::Height() const {
     RECT r{};
-    ::GetWindowRect(hwnd_, &r);
+    ::GetWindowRect(Handle(), &r);
     return r.bottom - r.top;
 }
 
 void MainWindow::SetHeight(int height) {
     RECT r{};
-    ::GetWindowRect(hwnd_, &r);
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::GetWindowRect(Handle(), &r);
+    ::SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::ToggleExpanded() {
@@ -183,14 +163,9 @@ void MainWindow::ToggleExpanded() {
     }
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
-    return self->HandleMessage(msg, wp, lp);
-}
-
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+        case WM_CREATE: return OnCreate();
         case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
         case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lp));
         case WM_HSCROLL: OnHScroll(reinterpret_cast<HWND>(lp)); return 0;
@@ -198,14 +173,10 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SETCURSOR:
             if (OnSetCursor(reinterpret_cast<HWND>(wp), LOWORD(lp))) return TRUE;
             break;
-        case WM_CLOSE: ::DestroyWindow(hwnd_); return 0;
+        case WM_CLOSE: ::DestroyWindow(Handle()); return 0;
         case WM_DESTROY: OnDestroy(); return 0;
-        case WM_NCDESTROY:
-            ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-            hwnd_ = nullptr;
-            return 0;
     }
-    return ::DefWindowProcW(hwnd_, msg, wp, lp);
+    return DefaultProc(msg, wp, lp);
 }
 
 void MainWindow::OnCommand(int id, int code) {
@@ -217,8 +188,8 @@ void MainWindow::OnCommand(int id, int code) {
     }
     const auto control = static_cast<ControlId>(id);
     switch (control) {
-        case kButton17: OnResumeClicked(*this); return;
-        case kButton18: OnPauseClicked(*this); return;
+        case kButton17: OnResumeClicked(); return;
+        case kButton18: OnPauseClicked(); return;
         case kCheckBox1: OnMuteClicked(*this); return;
         case kCheckBox2: OnTopmostClicked(*this); return;
         case kButton19: OnAddSongClicked(*this); return;
@@ -226,7 +197,7 @@ void MainWindow::OnCommand(int id, int code) {
         case kButton21: runtime::OpenUrl(FeedbackUrl()); return;
         default: break;
     }
-    if (OnPresetClicked(*this, control)) return;
+    if (OnPresetClicked(ProgramDirectory(), control)) return;
     if (int slot = SlotOfButton(control)) OnSlotClicked(*this, slot);
 }
 
@@ -247,50 +218,17 @@ void MainWindow::OnHScroll(HWND control) {
 }
 
 bool MainWindow::OnSetCursor(HWND over, int hitTest) {
-    if (!cursor_ || over != hwnd_ || hitTest != HTCLIENT) return false;
+    if (!cursor_ || over != Handle() || hitTest != HTCLIENT) return false;
     ::SetCursor(cursor_.Get());
     return true;
 }
 
 void MainWindow::OnDestroy() {
-    hotkeys_.UnregisterAll();
+    broadcast_.UnregisterHotkeys();
     if (options_.quitOnDestroy) ::PostQuitMessage(0);
 }
 
-void MainWindow::RestoreBroadcastSettings() {
-    broadcast_ = LoadBroadcastSettings(DataFile(kSlotFile));
-    SetOutputDevices(broadcast_.outputDevice, broadcast_.monitorDevice, broadcast_.monitorVolume);
-    // Keys held by other programs are left out for now and kept in the file.
-    hotkeys_.RegisterAll(hwnd_, broadcast_.hotkeys);
-}
-
-MainWindow::SettingsChange MainWindow::ConfirmBroadcastSettings(const BroadcastSettings& proposed) {
-    SettingsChange change;
-    BroadcastSettings kept = proposed;
-    for (HotkeyAction action : hotkeys_.RegisterAll(hwnd_, proposed.hotkeys)) {
-        const auto index = static_cast<size_t>(action);
-        if (proposed.hotkeys[index] == broadcast_.hotkeys[index]) continue;
-        // A new key another program holds is not kept: the action keeps its old one.
-        kept.hotkeys[index] = broadcast_.hotkeys[index];
-        change.taken.push_back(action);
-    }
-    if (!change.taken.empty()) hotkeys_.RegisterAll(hwnd_, kept.hotkeys);
-    change.saved = SaveBroadcastSettings(DataFile(kSlotFile), kept);
-    if (change.saved != runtime::IniWriteResult::Written) {
-        // Nothing of it takes effect: what is in force stays what is stored.
-        hotkeys_.RegisterAll(hwnd_, broadcast_.hotkeys);
-        change.taken.clear();
-        return change;
-    }
-    const bool routed = kept.outputDevice != broadcast_.outputDevice ||
-                        kept.monitorDevice != broadcast_.monitorDevice ||
-                        kept.monitorVolume != broadcast_.monitorVolume;
-    broadcast_ = std::move(kept);
-    if (routed) SetOutputDevices(broadcast_.outputDevice, broadcast_.monitorDevice, broadcast_.monitorVolume);
-    return change;
-}
-
-void MainWindow::OpenSettings() { ShowSettingsDialog(*this); }
+void MainWindow::OpenSettings() { ShowSettingsDialog(*this, broadcast_); }
 
 void MainWindow::OnHotkey(int id) {
     if (const std::optional<HotkeyAction> action = GlobalHotkeys::ActionOfId(id)) RunHotkeyAction(*action);
@@ -302,7 +240,7 @@ void MainWindow::RunHotkeyAction(HotkeyAction action) {
                                             kButton7, kButton8, kButton9, kButton10, kButton11, kButton12};
     const int index = static_cast<int>(action);
     if (index <= static_cast<int>(HotkeyAction::Preset12)) {
-        OnPresetClicked(*this, kPresetButtons[index]);
+        OnPresetClicked(ProgramDirectory(), kPresetButtons[index]);
         return;
     }
     switch (action) {
@@ -310,8 +248,8 @@ void MainWindow::RunHotkeyAction(HotkeyAction action) {
         case HotkeyAction::Slot2:
         case HotkeyAction::Slot3:
         case HotkeyAction::Slot4: OnSlotClicked(*this, index - static_cast<int>(HotkeyAction::Slot1) + 1); return;
-        case HotkeyAction::Play: OnResumeClicked(*this); return;
-        case HotkeyAction::Pause: OnPauseClicked(*this); return;
+        case HotkeyAction::Play: OnResumeClicked(); return;
+        case HotkeyAction::Pause: OnPauseClicked(); return;
         case HotkeyAction::Stop: StopMp3(); return;
         default: return;
     }
@@ -342,8 +280,8 @@ LRESULT CALLBACK MainWindow::ForwardingGroupProc(HWND hwnd, UINT msg, WPARAM wp,
 LRESULT CALLBACK MainWindow::SlotButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_RBUTTONDOWN) {
         HWND top = ::GetAncestor(hwnd, GA_ROOT);
-        auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(top, GWLP_USERDATA));
-        if (self) OnSlotRightButton(*self, SlotOfButton(static_cast<ControlId>(::GetDlgCtrlID(hwnd))));
+        if (MainWindow* self = FromHandle(top))
+            OnSlotRightButton(*self, SlotOfButton(static_cast<ControlId>(::GetDlgCtrlID(hwnd))));
         return 0;
     }
     return CallKeptProc(hwnd, msg, wp, lp);

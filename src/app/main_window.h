@@ -1,7 +1,8 @@
 #pragma once
 // The main window: created from the layout table, its controls' events
 // routed to the feature handlers (presets, slots, playback controls, music
-// list, window options).
+// list, window options). It is the board the features act on, and it owns
+// the broadcast settings (devices and global hotkeys).
 
 #include <windows.h>
 
@@ -9,20 +10,19 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/audio/system_volume.h"
-#include "app/broadcast/broadcast_settings.h"
-#include "app/broadcast/global_hotkeys.h"
+#include "app/board.h"
+#include "app/broadcast/broadcast.h"
 #include "app/layout.h"
 #include "app/services/dialogs.h"
-#include "app/services/list_view.h"
+#include "app/window_base.h"
 #include "base/handle.h"
 #include "skin/pictures/tip_window.h"
 
 namespace pelorin {
 
-class MainWindow {
+class MainWindow : public WindowBase<MainWindow>, public Board {
 public:
     struct Options {
         // Folder of the data files ("Data.ini", "config.txt", "tp", "yinxiao");
@@ -36,74 +36,51 @@ public:
     // (OnMainWindowCreated) and shows it. Null if the window cannot be made.
     static std::unique_ptr<MainWindow> Load(HINSTANCE instance, Options options);
     ~MainWindow();
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
 
-    HWND Handle() const { return hwnd_; }
-    HWND Control(ControlId id) const;
-    const std::wstring& ProgramDirectory() const { return options_.programDirectory; }
-    // A data file beside the program: ProgramDirectory() + "\" + name.
-    std::wstring DataFile(const std::wstring& name) const;
-
-    // Non-visual components of the layout.
-    runtime::FileDialog& SlotDialog(int slot) { return slotDialogs_.at(static_cast<size_t>(slot - 1)); }
-    runtime::FileDialog& AddSongDialog() { return addSongDialog_; }
-    // The tooltip of a custom slot's button.
-    TipWindow& SlotTip(int slot) { return slotTips_.at(static_cast<size_t>(slot - 1)); }
-    SystemVolume& Volume() { return systemVolume_; }
-    runtime::ListView MusicList() const { return runtime::ListView(Control(kMusicList)); }
-
-    std::wstring ControlText(ControlId id) const;
-    void SetControlText(ControlId id, const std::wstring& text);
-    bool IsChecked(ControlId id) const;
+    // The board.
+    HWND Window() const override { return Handle(); }
+    HWND Control(ControlId id) const override;
+    const std::wstring& ProgramDirectory() const override { return options_.programDirectory; }
+    runtime::FileDialog& SlotDialog(int slot) override { return slotDialogs_.at(static_cast<size_t>(slot - 1)); }
+    runtime::FileDialog& AddSongDialog() override { return addSongDialog_; }
+    TipWindow& SlotTip(int slot) override { return slotTips_.at(static_cast<size_t>(slot - 1)); }
+    SystemVolume& Volume() override { return systemVolume_; }
 
     // Window state the handlers change.
-    void SetTopmost(bool topmost);
     bool IsTopmost() const;
     int Height() const;
     void SetHeight(int height);
-
     // Flips between collapsed (271) and expanded (537); other heights stay.
     void ToggleExpanded();
 
     // The broadcast settings in force (read from "Data.ini" at start).
-    const BroadcastSettings& Broadcast() const { return broadcast_; }
-    const GlobalHotkeys& Hotkeys() const { return hotkeys_; }
-    struct SettingsChange {
-        runtime::IniWriteResult saved = runtime::IniWriteResult::Failed;
-        // Actions whose new keys another program holds: their previous keys
-        // were kept (and saved) instead.
-        std::vector<HotkeyAction> taken;
-    };
-    // Registers the proposed hotkeys, saves the settings and routes the sound
-    // to the proposed devices. When the file cannot be written, everything
-    // stays as it was (registrations included).
-    SettingsChange ConfirmBroadcastSettings(const BroadcastSettings& proposed);
+    Broadcast& Broadcasting() { return broadcast_; }
+    const Broadcast& Broadcasting() const { return broadcast_; }
     // The "设置" dialog.
     void OpenSettings();
     // Fires an action as its hotkey does.
     void RunHotkeyAction(HotkeyAction action);
 
 private:
+    friend WindowBase<MainWindow>;
+
     explicit MainWindow(Options options);
-    bool CreateControls(HINSTANCE instance);
+    bool CreateControls();
     void OnMainWindowCreated();
 
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnCreate();
     void OnCommand(int id, int code);
     LRESULT OnNotify(const NMHDR& header);
     void OnHScroll(HWND control);
     bool OnSetCursor(HWND over, int hitTest);
     void OnHotkey(int id);
-    void RestoreBroadcastSettings();
     void OnDestroy();
 
     static LRESULT CALLBACK ForwardingGroupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK SlotButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     Options options_;
-    HWND hwnd_ = nullptr;
     std::map<ControlId, HWND> controls_;
     UniqueFont font_;
     UniqueCursor cursor_;
@@ -111,8 +88,7 @@ private:
     std::array<TipWindow, 4> slotTips_;
     runtime::FileDialog addSongDialog_;
     SystemVolume systemVolume_;
-    BroadcastSettings broadcast_;
-    GlobalHotkeys hotkeys_;
+    Broadcast broadcast_;
 };
 
 }  // namespace pelorin

@@ -1,8 +1,7 @@
 #include "app/music_list.h"
 
-#include "app/app_globals.h"
 #include "app/audio/playback.h"
-#include "app/main_window.h"
+#include "app/board.h"
 #include "app/services/data_file.h"
 #include "app/services/data_text.h"
 #include "app/services/file_io.h"
@@ -61,10 +60,10 @@ bool IsOwnListFile(std::string_view bytes) {
            ListFileBytes(ParseListFile(bytes)) == bytes;
 }
 
-void LoadMusicList(MainWindow& window) {
-    const std::vector<Song> songs = ParseListFile(AsString(runtime::ReadFile(window.DataFile(kListFileName))));
+void LoadMusicList(Board& board) {
+    const std::vector<Song> songs = ParseListFile(AsString(runtime::ReadFile(board.DataFile(kListFileName))));
     if (songs.empty()) return;
-    runtime::ListView list = window.MusicList();
+    runtime::ListView list = board.MusicList();
     // Redrawing after every item would make a long list slow to load.
     ::SendMessageW(list.Handle(), WM_SETREDRAW, FALSE, 0);
     for (const Song& song : songs) {
@@ -81,48 +80,48 @@ void LoadMusicList(MainWindow& window) {
 // A file the program did not write in its own form is kept in a backup by the
 // first save that changes it. A name or path GBK cannot hold is never written
 // garbled: the save is refused with a message.
-void SaveMusicList(MainWindow& window) {
-    const std::vector<Song> songs = SongsOf(window.MusicList());
+void SaveMusicList(Board& board) {
+    const std::vector<Song> songs = SongsOf(board.MusicList());
     for (const Song& song : songs) {
         if (!FitsGbk(song.name) || !FitsGbk(song.path)) {
-            runtime::MessageBox(window.Handle(), kUnstorableListMessage, MB_ICONERROR | MB_OK, kDuplicateSongTitle);
+            runtime::MessageBox(board.Window(), kUnstorableListMessage, MB_ICONERROR | MB_OK, kDuplicateSongTitle);
             return;
         }
     }
-    const std::string previous = AsString(runtime::ReadFile(listFilePath));
-    runtime::ReplaceDataFile(listFilePath, previous, IsOwnListFile(previous), ListFileBytes(songs));
+    const std::wstring file = board.DataFile(kListFileName);
+    const std::string previous = AsString(runtime::ReadFile(file));
+    runtime::ReplaceDataFile(file, previous, IsOwnListFile(previous), ListFileBytes(songs));
 }
 
-void OnAddSongClicked(MainWindow& window) {
-    runtime::FileDialog& dialog = window.AddSongDialog();
-    dialog.initialDirectory = window.ProgramDirectory();
+void OnAddSongClicked(Board& board) {
+    runtime::FileDialog& dialog = board.AddSongDialog();
+    dialog.initialDirectory = board.ProgramDirectory();
     dialog.filter = kSongFilter;
-    if (!dialog.Open(window.Handle())) return;
+    if (!dialog.Open(board.Window())) return;
     const auto path = runtime::StorablePath(dialog.fileName);
     if (!path) {
-        runtime::MessageBox(window.Handle(), runtime::kUnstorablePathMessage, MB_ICONERROR | MB_OK,
-                            kDuplicateSongTitle);
+        runtime::MessageBox(board.Window(), runtime::kUnstorablePathMessage, MB_ICONERROR | MB_OK, kDuplicateSongTitle);
         return;
     }
     const std::wstring name = SongName(*path);
-    runtime::ListView list = window.MusicList();
+    runtime::ListView list = board.MusicList();
     // Songs are told apart by name, not by path.
     if (list.Find(name, 1) >= 0) {
-        runtime::MessageBox(window.Handle(), kDuplicateSongMessage, MB_ICONERROR | MB_OK, kDuplicateSongTitle);
+        runtime::MessageBox(board.Window(), kDuplicateSongMessage, MB_ICONERROR | MB_OK, kDuplicateSongTitle);
         return;
     }
     AppendSong(list, runtime::ToText(list.Count() + 1), name, *path);
-    SaveMusicList(window);
+    SaveMusicList(board);
 }
 
-void OnDeleteSongClicked(MainWindow& window) {
-    runtime::ListView list = window.MusicList();
+void OnDeleteSongClicked(Board& board) {
+    runtime::ListView list = board.MusicList();
     list.Delete(list.Selected());
-    SaveMusicList(window);
+    SaveMusicList(board);
 }
 
-void OnMusicListDoubleClicked(MainWindow& window) {
-    runtime::ListView list = window.MusicList();
+void OnMusicListDoubleClicked(Board& board) {
+    runtime::ListView list = board.MusicList();
     const int item = list.Selected();
     if (item < 0) return;  // no current item: nothing plays
     PlayMp3(list.GetText(item, 2), 1);

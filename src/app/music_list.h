@@ -8,7 +8,7 @@
 
 namespace pelorin {
 
-class MainWindow;
+class Board;
 
 inline constexpr const wchar_t* kListFileName = L"config.txt";
 inline constexpr const wchar_t* kListSeparator = L"----";
@@ -33,10 +33,10 @@ std::string ListFileBytes(const std::vector<Song>& songs);
 // True when a save of what the bytes hold would write them back unchanged.
 bool IsOwnListFile(std::string_view bytes);
 
-void LoadMusicList(MainWindow& window);
-void SaveMusicList(MainWindow& window);
-void OnAddSongClicked(MainWindow& window);
-void OnDeleteSongClicked(MainWindow& window);
-void OnMusicListDoubleClicked(MainWindow& window);
+void LoadMusicList(Board& board);
+void SaveMusicList(Board& board);
+void OnAddSongClicked(Board& board);
+void OnDeleteSongClicked(Board& board);
+void OnMusicListDoubleClicked(Board& board);
 
 }  // namespace pelorin

@@ -1,30 +1,21 @@
 #include "app/name_dialog.h"
 
-#include "app/main_window.h"
+#include "app/board.h"
+#include "app/child_controls.h"
+#include "app/dialog_skin.h"
 #include "app/services/dialogs.h"
-#include "app/skin_setup.h"
+#include "app/window_base.h"
 
 namespace pelorin {
 namespace {
 
-struct NameDialogState {
-    MainWindow* main;
-    bool confirmed = false;
-};
-
-struct DialogControl {
-    int id;
-    const wchar_t* windowClass;
-    DWORD style;
-    int left, top, width, height;
-    const wchar_t* caption;
-};
-
-constexpr DialogControl kDialogControls[] = {
+constexpr ChildControl kDialogControls[] = {
     {kNameDialogLabelId, L"STATIC", SS_LEFT, 8, 37, 40, 24, L"按钮名："},
     {kNameDialogEditId, L"EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 54, 38, 248, 20, L""},
     {kNameDialogConfirmId, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 222, 77, 80, 32, L"确认"},
 };
+
+constexpr int kGlowingLabels[] = {kNameDialogLabelId};
 
 BOOL CALLBACK FindNameEdit(HWND child, LPARAM found) {
     if (::GetDlgCtrlID(child) != kNameDialogEditId) return TRUE;
@@ -32,49 +23,64 @@ BOOL CALLBACK FindNameEdit(HWND child, LPARAM found) {
     return FALSE;
 }
 
-void OnConfirm(HWND dialog, NameDialogState& state) {
-    HWND edit = NameDialogEdit(dialog);
-    std::wstring name(static_cast<size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
-    name.resize(static_cast<size_t>(::GetWindowTextW(edit, name.data(), static_cast<int>(name.size()))));
-    state.main->SetControlText(kEdit1, name);
-    state.confirmed = true;
-    runtime::CloseWindow(dialog);
-}
+class NameDialog : public WindowBase<NameDialog> {
+public:
+    explicit NameDialog(Board& board) : board_(board) {}
 
-void OnCreate(HWND dialog, NameDialogState& state) {
-    // The same font as the main window's controls.
-    auto font = reinterpret_cast<HFONT>(::SendMessageW(state.main->Control(kEdit1), WM_GETFONT, 0, 0));
-    for (const DialogControl& c : kDialogControls) {
-        HWND control = ::CreateWindowExW(0, c.windowClass, c.caption, WS_CHILD | WS_VISIBLE | c.style, c.left, c.top,
-                                         c.width, c.height, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                                         ::GetModuleHandleW(nullptr), nullptr);
-        if (font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // Runs the dialog modally; true when 确认 was pressed.
+    bool Show() {
+        RegisterClassOnce(runtime::DialogWindowClass(kNameDialogClass));
+        runtime::LoadWindowModal(board_.Window(), [this](HWND owner) {
+            const POINT at = PlaceOverOwner(owner, kNameDialogWidth, 60);
+            // Owned by the board's window, so it stays above it; empty title.
+            return CreateBound(
+                WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kNameDialogClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                {at.x, at.y, at.x + kNameDialogWidth, at.y + kNameDialogHeight}, owner, ::GetModuleHandleW(nullptr));
+        });
+        return confirmed_;
     }
-    SkinHookD(dialog, state.main->ProgramDirectory());
-}
 
-LRESULT CALLBACK NameDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+private:
+    friend WindowBase<NameDialog>;
+
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+        switch (msg) {
+            case WM_CREATE: OnCreate(); return 0;
+            case WM_COMMAND: OnCommand(LOWORD(wp)); return 0;
+            case WM_SETFOCUS: OnSetFocus(); return 0;
+            case WM_CLOSE: ::DestroyWindow(Handle()); return 0;
+        }
+        return DefaultProc(msg, wp, lp);
     }
-    auto* state = reinterpret_cast<NameDialogState*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    switch (msg) {
-        case WM_CREATE:
-            if (state) OnCreate(hwnd, *state);
-            return 0;
-        case WM_COMMAND:
-            if (LOWORD(wp) == kNameDialogConfirmId && state) OnConfirm(hwnd, *state);
-            return 0;
-        case WM_SETFOCUS:
-            // The dialog is there to type a name: the keyboard goes to the
-            // name box whenever the dialog is activated.
-            ::SetFocus(NameDialogEdit(hwnd));
-            return 0;
-        case WM_CLOSE: ::DestroyWindow(hwnd); return 0;
+
+    void OnCreate() {
+        // The same font as the main window's controls.
+        auto font = reinterpret_cast<HFONT>(::SendMessageW(board_.Control(kEdit1), WM_GETFONT, 0, 0));
+        CreateChildControls(Handle(), kDialogControls, font);
+        SkinDialog(Handle(), board_.ProgramDirectory(),
+                   {.glowingLabels = kGlowingLabels, .framedControl = kNameDialogEditId, .blueText = true});
     }
-    return ::DefWindowProcW(hwnd, msg, wp, lp);
-}
+
+    void OnCommand(int id) {
+        if (id == kNameDialogConfirmId) OnConfirm();
+    }
+
+    void OnConfirm() {
+        HWND edit = NameDialogEdit(Handle());
+        std::wstring name(static_cast<size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
+        name.resize(static_cast<size_t>(::GetWindowTextW(edit, name.data(), static_cast<int>(name.size()))));
+        board_.SetControlText(kEdit1, name);
+        confirmed_ = true;
+        runtime::CloseWindow(Handle());
+    }
+
+    // The dialog is there to type a name: the keyboard goes to the name box
+    // whenever the dialog is activated.
+    void OnSetFocus() { ::SetFocus(NameDialogEdit(Handle())); }
+
+    Board& board_;
+    bool confirmed_ = false;
+};
 
 }  // namespace
 
@@ -84,20 +90,6 @@ HWND NameDialogEdit(HWND dialog) {
     return edit;
 }
 
-bool ShowButtonNameDialog(MainWindow& window) {
-    runtime::RegisterDialogClass(kNameDialogClass, &NameDialogProc);
-    NameDialogState state{&window};
-    runtime::LoadWindowModal(window.Handle(), [&](HWND owner) {
-        RECT r{};
-        ::GetWindowRect(owner, &r);
-        const int left = r.left + ((r.right - r.left) - kNameDialogWidth) / 2;
-        const int top = r.top + 60;
-        // Owned by the main window, so it stays above it; empty title.
-        return ::CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kNameDialogClass, L"",
-                                 WS_POPUP | WS_CAPTION | WS_SYSMENU, left, top, kNameDialogWidth, kNameDialogHeight,
-                                 owner, nullptr, ::GetModuleHandleW(nullptr), &state);
-    });
-    return state.confirmed;
-}
+bool ShowButtonNameDialog(Board& board) { return NameDialog(board).Show(); }
 
 }  // namespace pelorin

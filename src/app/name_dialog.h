@@ -6,7 +6,7 @@
 
 namespace pelorin {
 
-class MainWindow;
+class Board;
 
 inline constexpr const wchar_t* kNameDialogClass = L"PelorinButtonNameDialog";
 inline constexpr int kNameDialogWidth = 314;
@@ -20,9 +20,9 @@ inline constexpr int kNameDialogConfirmId = IDOK;
 // than directly in the dialog, so it is looked for among all descendants.
 HWND NameDialogEdit(HWND dialog);
 
-// Shows the dialog modally over the main window. True when 确认 was pressed
-// (the hidden 编辑框1 then holds the typed name), false when the dialog was
-// closed otherwise (the hidden 编辑框1 is unchanged).
-bool ShowButtonNameDialog(MainWindow& window);
+// Shows the dialog modally over the board's window. True when 确认 was
+// pressed (the hidden 编辑框1 then holds the typed name), false when the
+// dialog was closed otherwise (the hidden 编辑框1 is unchanged).
+bool ShowButtonNameDialog(Board& board);
 
 }  // namespace pelorin

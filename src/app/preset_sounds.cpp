@@ -1,7 +1,6 @@
 #include "app/preset_sounds.h"
 
 #include "app/audio/playback.h"
-#include "app/main_window.h"
 
 namespace pelorin {
 namespace {
@@ -23,14 +22,18 @@ constexpr Preset kPresets[] = {
 };
 // clang-format on
 
+std::wstring PresetPath(const std::wstring& programDirectory, const Preset& preset) {
+    return programDirectory + L"\\" + preset.file;
+}
+
 }  // namespace
 
 // The files are looked up beside the program, not in the working directory,
 // so a program started from a shortcut or another folder still plays them.
-bool OnPresetClicked(MainWindow& window, ControlId button) {
+bool OnPresetClicked(const std::wstring& programDirectory, ControlId button) {
     for (const Preset& p : kPresets) {
         if (p.button != button) continue;
-        PlayMp3(window.DataFile(p.file));
+        PlayMp3(PresetPath(programDirectory, p));
         return true;
     }
     return false;
@@ -38,7 +41,7 @@ bool OnPresetClicked(MainWindow& window, ControlId button) {
 
 std::vector<std::wstring> PresetFiles(const std::wstring& programDirectory) {
     std::vector<std::wstring> files;
-    for (const Preset& p : kPresets) files.push_back(programDirectory + L"\\" + p.file);
+    for (const Preset& p : kPresets) files.push_back(PresetPath(programDirectory, p));
     return files;
 }
 

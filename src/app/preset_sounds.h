@@ -8,10 +8,9 @@
 
 namespace pelorin {
 
-class MainWindow;
-
-// Plays the preset of `button`; false when `button` is no preset button.
-bool OnPresetClicked(MainWindow& window, ControlId button);
+// Plays the preset of `button` from the folder `programDirectory`; false
+// when `button` is no preset button.
+bool OnPresetClicked(const std::wstring& programDirectory, ControlId button);
 // Full paths of the twelve preset files, in table order.
 std::vector<std::wstring> PresetFiles(const std::wstring& programDirectory);
 

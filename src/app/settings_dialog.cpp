@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "app/audio/output_devices.h"
-#include "app/broadcast/broadcast_settings.h"
-#include "app/broadcast/global_hotkeys.h"
 #include "app/broadcast/hotkey_text.h"
+#include "app/board.h"
+#include "app/broadcast/broadcast.h"
+#include "app/child_controls.h"
+#include "app/dialog_skin.h"
 #include "app/layout.h"
-#include "app/main_window.h"
 #include "app/services/dialogs.h"
-#include "app/skin_setup.h"
+#include "app/window_base.h"
 
 namespace pelorin {
 namespace {
@@ -26,7 +27,10 @@ struct DeviceChoice {
 };
 
 struct SettingsDialogState {
-    MainWindow* main = nullptr;
+    SettingsDialogState(Board& onBoard, Broadcast& inForce) : board(onBoard), broadcast(inForce) {}
+
+    Board& board;
+    Broadcast& broadcast;
     // The hotkeys as the dialog shows them; devices and volume are read from
     // their controls at 确认.
     BroadcastSettings proposed;
@@ -35,18 +39,10 @@ struct SettingsDialogState {
     bool saved = false;
 };
 
-struct DialogControl {
-    int id;
-    const wchar_t* windowClass;
-    DWORD style;
-    int left, top, width, height;
-    const wchar_t* caption;
-};
-
 constexpr DWORD kTab = WS_TABSTOP;
 // The skin draws the title strip over the top 37 pixels; the controls start
 // below it, as in the button-name dialog.
-constexpr DialogControl kDialogControls[] = {
+constexpr ChildControl kDialogControls[] = {
     {kSettingsOutputLabelId, L"STATIC", SS_LEFT, 12, 40, 74, 20, L"输出设备"},
     {kSettingsOutputComboId, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | kTab, 90, 38, 298, 200, L""},
     {kSettingsMonitorLabelId, L"STATIC", SS_LEFT, 12, 70, 74, 20, L"监听设备"},
@@ -82,7 +78,7 @@ BOOL CALLBACK FindControl(HWND child, LPARAM lp) {
 }
 
 // What the list shows for an action.
-std::wstring ActionCaption(const MainWindow& window, HotkeyAction action) {
+std::wstring ActionCaption(const Board& board, HotkeyAction action) {
     const int index = static_cast<int>(action);
     if (index < kFirstSlotAction) {
         const ControlLayout* layout = FindLayout(kPresetButtons[static_cast<size_t>(index)]);
@@ -90,7 +86,7 @@ std::wstring ActionCaption(const MainWindow& window, HotkeyAction action) {
     }
     if (action < HotkeyAction::Play) {
         const int slot = index - kFirstSlotAction;
-        std::wstring caption = window.ControlText(kSlotButtons[static_cast<size_t>(slot)]);
+        std::wstring caption = board.ControlText(kSlotButtons[static_cast<size_t>(slot)]);
         return caption.empty() ? L"自定义" + std::to_wstring(slot + 1) : caption;
     }
     switch (action) {
@@ -137,12 +133,12 @@ std::wstring ChosenDevice(HWND combo, const std::vector<DeviceChoice>& choices) 
 // The key column: the key by its name, marked when another program holds
 // the key the program runs with now, or the raw stored text when it names
 // no key.
-std::wstring KeyText(const MainWindow& window, HotkeyAction action, const std::wstring& stored) {
+std::wstring KeyText(const Broadcast& broadcast, HotkeyAction action, const std::wstring& stored) {
     if (stored.empty()) return {};
     const std::optional<Hotkey> hotkey = ParseHotkey(stored);
     if (!hotkey) return stored + kUnreadableMark;
-    const bool inForce = window.Broadcast().hotkeys[static_cast<size_t>(action)] == stored;
-    const bool taken = inForce && window.Hotkeys().StateOf(action) == HotkeyState::Taken;
+    const bool inForce = broadcast.Settings().hotkeys[static_cast<size_t>(action)] == stored;
+    const bool taken = inForce && broadcast.Hotkeys().StateOf(action) == HotkeyState::Taken;
     return FormatHotkey(*hotkey) + (taken ? kTakenMark : L"");
 }
 
@@ -156,7 +152,7 @@ void SetCell(HWND list, int row, int column, const std::wstring& text) {
 void ShowRow(HWND dialog, const SettingsDialogState& state, int row) {
     const HotkeyAction action = HotkeyActionAt(row);
     SetCell(SettingsDialogControl(dialog, kSettingsHotkeyListId), row, 1,
-            KeyText(*state.main, action, state.proposed.hotkeys[static_cast<size_t>(row)]));
+            KeyText(state.broadcast, action, state.proposed.hotkeys[static_cast<size_t>(row)]));
 }
 
 void FillHotkeyList(HWND dialog, const SettingsDialogState& state) {
@@ -172,7 +168,7 @@ void FillHotkeyList(HWND dialog, const SettingsDialogState& state) {
         ::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
     }
     for (int row = 0; row < kHotkeyActionCount; ++row) {
-        const std::wstring caption = ActionCaption(*state.main, HotkeyActionAt(row));
+        const std::wstring caption = ActionCaption(state.board, HotkeyActionAt(row));
         LVITEMW item{};
         item.mask = LVIF_TEXT;
         item.iItem = row;
@@ -211,10 +207,10 @@ void OnAssign(HWND dialog, SettingsDialogState& state) {
         if (other == row) continue;
         const std::optional<Hotkey> held = ParseHotkey(state.proposed.hotkeys[static_cast<size_t>(other)]);
         if (held && *held == *hotkey)
-            return ShowMessage(dialog, name + L" 已是“" + ActionCaption(*state.main, HotkeyActionAt(other)) +
+            return ShowMessage(dialog, name + L" 已是“" + ActionCaption(state.board, HotkeyActionAt(other)) +
                                            L"”的快捷键，没有设定。");
     }
-    if (!state.main->Hotkeys().IsAvailable(*hotkey))
+    if (!state.broadcast.Hotkeys().IsAvailable(*hotkey))
         return ShowMessage(dialog, name + kTakenMark + L"：另一个程序在使用这个键，没有设定。");
     state.proposed.hotkeys[static_cast<size_t>(row)] = name;
     ShowRow(dialog, state, row);
@@ -248,7 +244,7 @@ void OnConfirm(HWND dialog, SettingsDialogState& state) {
     proposed.monitorDevice = ChosenDevice(SettingsDialogControl(dialog, kSettingsMonitorComboId), state.monitors);
     proposed.monitorVolume =
         static_cast<int>(::SendMessageW(SettingsDialogControl(dialog, kSettingsVolumeSliderId), TBM_GETPOS, 0, 0));
-    const MainWindow::SettingsChange change = state.main->ConfirmBroadcastSettings(proposed);
+    const Broadcast::SettingsChange change = state.broadcast.Confirm(proposed);
     if (change.saved != runtime::IniWriteResult::Written) {
         // Nothing changed: the dialog stays, with the user's choices.
         runtime::MessageBox(dialog, NotSavedText(change.saved), MB_ICONERROR, kSettingsMessageTitle);
@@ -258,7 +254,7 @@ void OnConfirm(HWND dialog, SettingsDialogState& state) {
     if (!change.taken.empty()) {
         std::wstring actions;
         for (HotkeyAction action : change.taken)
-            actions += (actions.empty() ? L"" : L"、") + ActionCaption(*state.main, action);
+            actions += (actions.empty() ? L"" : L"、") + ActionCaption(state.board, action);
         runtime::MessageBox(dialog, L"这些动作的快捷键已被其他程序占用，仍用原来的快捷键：" + actions, MB_ICONWARNING,
                             kSettingsMessageTitle);
     }
@@ -267,14 +263,9 @@ void OnConfirm(HWND dialog, SettingsDialogState& state) {
 
 void OnCreate(HWND dialog, SettingsDialogState& state) {
     // The same font as the main window's controls.
-    auto font = reinterpret_cast<HFONT>(::SendMessageW(state.main->Control(kEdit1), WM_GETFONT, 0, 0));
-    for (const DialogControl& c : kDialogControls) {
-        HWND control = ::CreateWindowExW(0, c.windowClass, c.caption, WS_CHILD | WS_VISIBLE | c.style, c.left, c.top,
-                                         c.width, c.height, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                                         ::GetModuleHandleW(nullptr), nullptr);
-        if (font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    }
-    const BroadcastSettings& current = state.main->Broadcast();
+    auto font = reinterpret_cast<HFONT>(::SendMessageW(state.board.Control(kEdit1), WM_GETFONT, 0, 0));
+    CreateChildControls(dialog, kDialogControls, font);
+    const BroadcastSettings& current = state.broadcast.Settings();
     state.proposed = current;
     const std::vector<std::wstring> devices = OutputDeviceNames();
     size_t output = 0, monitor = 0;
@@ -289,7 +280,11 @@ void OnCreate(HWND dialog, SettingsDialogState& state) {
     ShowVolume(dialog);
     FillHotkeyList(dialog, state);
     OnRowSelected(dialog, state, 0);
-    SkinHookSettingsDialog(dialog, state.main->ProgramDirectory());
+    SkinDialog(dialog, state.board.ProgramDirectory(),
+               {.glowingLabels = kSettingsLabelIds,
+                .pictureSlider = kSettingsVolumeSliderId,
+                .framedControl = kSettingsHotkeyEditId,
+                .framedAfter = kSettingsHotkeyListId});
 }
 
 LRESULT OnNotify(HWND dialog, const SettingsDialogState& state, const NMHDR& header) {
@@ -311,35 +306,49 @@ void OnCommand(HWND dialog, SettingsDialogState& state, int id) {
     }
 }
 
-LRESULT CALLBACK SettingsDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* state = reinterpret_cast<SettingsDialogState*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    switch (msg) {
-        case WM_CREATE:
-            if (state) OnCreate(hwnd, *state);
-            return 0;
-        case WM_COMMAND:
-            if (state) OnCommand(hwnd, *state, LOWORD(wp));
-            return 0;
-        case WM_NOTIFY: return state ? OnNotify(hwnd, *state, *reinterpret_cast<const NMHDR*>(lp)) : 0;
-        case WM_HSCROLL:
-            if (reinterpret_cast<HWND>(lp) == SettingsDialogControl(hwnd, kSettingsVolumeSliderId)) ShowVolume(hwnd);
-            return 0;
-        case DM_GETDEFID: return MAKELRESULT(kSettingsConfirmId, DC_HASDEFID);  // Enter = 确认
-        case WM_SETFOCUS: ::SetFocus(SettingsDialogControl(hwnd, kSettingsOutputComboId)); return 0;
-        case WM_CLOSE: ::DestroyWindow(hwnd); return 0;
-    }
-    return ::DefWindowProcW(hwnd, msg, wp, lp);
-}
+// The dialog window; its handlers above act on its state.
+class SettingsDialog : public WindowBase<SettingsDialog> {
+public:
+    SettingsDialog(Board& board, Broadcast& broadcast) : state_(board, broadcast) {}
 
-void RegisterSettingsDialogClass() {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_HOTKEY_CLASS | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    runtime::RegisterDialogClass(kSettingsDialogClass, &SettingsDialogProc);
-}
+    // Runs the dialog modally; true when 确认 saved the settings.
+    bool Show() {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_HOTKEY_CLASS | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+        ::InitCommonControlsEx(&controls);
+        RegisterClassOnce(runtime::DialogWindowClass(kSettingsDialogClass));
+        runtime::LoadWindowModal(state_.board.Window(), [this](HWND owner) {
+            const POINT at = PlaceOverOwner(owner, kSettingsDialogWidth, 40);
+            // Owned by the board's window, so it stays above it.
+            return CreateBound(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kSettingsDialogClass, kSettingsDialogTitle,
+                               WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                               {at.x, at.y, at.x + kSettingsDialogWidth, at.y + kSettingsDialogHeight}, owner,
+                               ::GetModuleHandleW(nullptr));
+        });
+        return state_.saved;
+    }
+
+private:
+    friend WindowBase<SettingsDialog>;
+
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+        switch (msg) {
+            case WM_CREATE: OnCreate(Handle(), state_); return 0;
+            case WM_COMMAND: OnCommand(Handle(), state_, LOWORD(wp)); return 0;
+            case WM_NOTIFY: return OnNotify(Handle(), state_, *reinterpret_cast<const NMHDR*>(lp));
+            case WM_HSCROLL: OnHScroll(reinterpret_cast<HWND>(lp)); return 0;
+            case DM_GETDEFID: return MAKELRESULT(kSettingsConfirmId, DC_HASDEFID);  // Enter = 确认
+            case WM_SETFOCUS: ::SetFocus(SettingsDialogControl(Handle(), kSettingsOutputComboId)); return 0;
+            case WM_CLOSE: ::DestroyWindow(Handle()); return 0;
+        }
+        return DefaultProc(msg, wp, lp);
+    }
+
+    void OnHScroll(HWND control) {
+        if (control == SettingsDialogControl(Handle(), kSettingsVolumeSliderId)) ShowVolume(Handle());
+    }
+
+    SettingsDialogState state_;
+};
 
 }  // namespace
 
@@ -349,21 +358,6 @@ HWND SettingsDialogControl(HWND dialog, int id) {
     return search.second;
 }
 
-bool ShowSettingsDialog(MainWindow& window) {
-    RegisterSettingsDialogClass();
-    SettingsDialogState state;
-    state.main = &window;
-    runtime::LoadWindowModal(window.Handle(), [&](HWND owner) {
-        RECT r{};
-        ::GetWindowRect(owner, &r);
-        const int left = r.left + ((r.right - r.left) - kSettingsDialogWidth) / 2;
-        const int top = r.top + 40;
-        // Owned by the main window, so it stays above it.
-        return ::CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kSettingsDialogClass, kSettingsDialogTitle,
-                                 WS_POPUP | WS_CAPTION | WS_SYSMENU, left, top, kSettingsDialogWidth,
-                                 kSettingsDialogHeight, owner, nullptr, ::GetModuleHandleW(nullptr), &state);
-    });
-    return state.saved;
-}
+bool ShowSettingsDialog(Board& board, Broadcast& broadcast) { return SettingsDialog(board, broadcast).Show(); }
 
 }  // namespace pelorin

@@ -11,7 +11,8 @@
 
 namespace pelorin {
 
-class MainWindow;
+class Board;
+class Broadcast;
 
 inline constexpr const wchar_t* kSettingsDialogClass = L"PelorinSettingsDialog";
 inline constexpr const wchar_t* kSettingsDialogTitle = L"设置";
@@ -50,8 +51,8 @@ inline constexpr const wchar_t* kSettingsMessageTitle = L"温馨提示";
 // descendants (the hotkey control sits inside its frame box).
 HWND SettingsDialogControl(HWND dialog, int id);
 
-// Shows the dialog modally over the main window. True when 确认 saved the
-// settings.
-bool ShowSettingsDialog(MainWindow& window);
+// Shows the dialog modally over the board's window, for the settings in
+// force in `broadcast`. True when 确认 saved the settings.
+bool ShowSettingsDialog(Board& board, Broadcast& broadcast);
 
 }  // namespace pelorin

@@ -1,15 +1,18 @@
 #include "app/skin_setup.h"
 
 #include <array>
+#include <map>
 
+#include "app/board.h"
+#include "app/dialog_skin.h"
 #include "app/layout.h"
-#include "app/main_window.h"
-#include "app/name_dialog.h"
-#include "app/settings_dialog.h"
 #include "app/services/file_io.h"
+#include "app/settings_dialog.h"
 #include "skin/windows/apply_skin.h"
 #include "skin/core/control_procs.h"
 #include "skin/pictures/embedded_pictures.h"
+#include "skin/windows/frame_box.h"
+#include "skin/pictures/nine_slice_frame.h"
 #include "skin/windows/container.h"
 #include "skin/windows/label.h"
 #include "skin/windows/skin_config.h"
@@ -24,6 +27,20 @@ constexpr std::int32_t kFrameCornerSize = 3;
 constexpr std::int32_t kFrameBorderWidth = 3;
 constexpr std::int32_t kCloseAnimation = 2;
 constexpr std::int32_t kRoundedOutline = 1;  // a frame box style: rounded, no inner shadow
+
+// What the skin draws with after the set-up calls return: the button frames
+// of the main window and of the dialogs, and the rounded frame of each
+// dialog's framed control (by its identifier; attached anew to every dialog).
+struct SkinPieces {
+    NineSliceFrame mainButtonFrame;
+    NineSliceFrame dialogButtonFrame;
+    std::map<int, skin::FrameBox> textFrames;
+};
+
+SkinPieces& Pieces() {
+    static SkinPieces pieces;
+    return pieces;
+}
 
 // The two frame pictures beside the program; a missing one reads as empty
 // and leaves the frame unloaded (the buttons then get the plain outline).
@@ -93,11 +110,11 @@ void AttachBlueFrame(skin::FrameBox& box, HWND control) {
 
 void SkinHookS() { skin::SkinStartup(); }
 
-void SkinHookA(MainWindow& window) { LoadButtonFrame(mainButtonFrame, window.ProgramDirectory()); }
+void SkinHookA(const std::wstring& programDirectory) { LoadButtonFrame(Pieces().mainButtonFrame, programDirectory); }
 
-void SkinHookB(MainWindow& window) {
-    const HWND hwnd = window.Handle();
-    skin::SkinSettings settings = WindowSettings(mainButtonFrame);
+void SkinHookB(const Board& board, const CaptionActions& actions) {
+    const HWND hwnd = board.Window();
+    skin::SkinSettings settings = WindowSettings(Pieces().mainButtonFrame);
     settings.backgroundAlpha = 100;
     skin::ApplySkin(hwnd, settings);
     skin::SetCloseAnimation(hwnd, kCloseAnimation);
@@ -109,15 +126,15 @@ void SkinHookB(MainWindow& window) {
     skin::SetSkinTheme(theme);
 
     skin::AddCaptionButton(hwnd, LoadEmbeddedPicture(EmbeddedPicture::CaptionMore), L"更多功能",
-                           [&window] { window.ToggleExpanded(); });
+                           actions.toggleExpanded);
     // Each new caption button goes leftmost: 设置 comes left of 更多功能.
     skin::AddCaptionButton(hwnd, LoadEmbeddedPicture(EmbeddedPicture::CaptionSettings), kSettingsDialogTitle,
-                           [&window] { window.OpenSettings(); });
-    for (ControlId group : kGroupBoxes) skin::AttachContainer(window.Control(group));
+                           actions.openSettings);
+    for (ControlId group : kGroupBoxes) skin::AttachContainer(board.Control(group));
     for (ControlId control : kColouredControls)
-        skin::SetControlTextColors(window.Control(control), kCaptionTextColor, kHotTextColor);
-    skin::SkinLabel(window.Control(kLabel1), AboutLabelSettings());
-    UseEmbeddedSliderPictures(window.Control(kSlider1));
+        skin::SetControlTextColors(board.Control(control), kCaptionTextColor, kHotTextColor);
+    skin::SkinLabel(board.Control(kLabel1), AboutLabelSettings());
+    UseEmbeddedSliderPictures(board.Control(kSlider1));
 }
 
 // The skin draws the dialog's title area and close button inside its client
@@ -133,29 +150,23 @@ static void MakeBorderless(HWND window) {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void SkinHookD(HWND nameDialog, const std::wstring& programDirectory) {
-    MakeBorderless(nameDialog);
-    LoadButtonFrame(dialogButtonFrame, programDirectory);
-    skin::ApplySkin(nameDialog, WindowSettings(dialogButtonFrame));
-    skin::SetCloseAnimation(nameDialog, kCloseAnimation);
-    skin::SkinLabel(::GetDlgItem(nameDialog, kNameDialogLabelId), AboutLabelSettings());
-    const HWND edit = ::GetDlgItem(nameDialog, kNameDialogEditId);
-    AttachBlueFrame(nameDialogEditFrame, edit);
-    skin::SetEditTextColors(edit, kHotTextColor);
-}
-
-void SkinHookSettingsDialog(HWND dialog, const std::wstring& programDirectory) {
+void SkinDialog(HWND dialog, const std::wstring& programDirectory, const DialogSkinParts& parts) {
     MakeBorderless(dialog);
-    LoadButtonFrame(dialogButtonFrame, programDirectory);
-    skin::ApplySkin(dialog, WindowSettings(dialogButtonFrame));
+    NineSliceFrame& buttonFrame = Pieces().dialogButtonFrame;
+    LoadButtonFrame(buttonFrame, programDirectory);
+    skin::ApplySkin(dialog, WindowSettings(buttonFrame));
     skin::SetCloseAnimation(dialog, kCloseAnimation);
-    for (int id : kSettingsLabelIds) skin::SkinLabel(::GetDlgItem(dialog, id), AboutLabelSettings());
-    UseEmbeddedSliderPictures(::GetDlgItem(dialog, kSettingsVolumeSliderId));
-    AttachBlueFrame(settingsHotkeyFrame, ::GetDlgItem(dialog, kSettingsHotkeyEditId));
-    // Tab reaches the hotkey control inside its frame, right after the list.
-    if (const HWND frame = settingsHotkeyFrame.Container()) {
-        ::SetWindowLongPtrW(frame, GWL_EXSTYLE, ::GetWindowLongPtrW(frame, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
-        ::SetWindowPos(frame, ::GetDlgItem(dialog, kSettingsHotkeyListId), 0, 0, 0, 0,
+    for (int id : parts.glowingLabels) skin::SkinLabel(::GetDlgItem(dialog, id), AboutLabelSettings());
+    if (parts.pictureSlider) UseEmbeddedSliderPictures(::GetDlgItem(dialog, parts.pictureSlider));
+    if (!parts.framedControl) return;
+    const HWND framed = ::GetDlgItem(dialog, parts.framedControl);
+    skin::FrameBox& frame = Pieces().textFrames[parts.framedControl];
+    AttachBlueFrame(frame, framed);
+    if (parts.blueText) skin::SetEditTextColors(framed, kHotTextColor);
+    // Tab reaches the control inside its frame right after `framedAfter`.
+    if (const HWND container = frame.Container(); container && parts.framedAfter) {
+        ::SetWindowLongPtrW(container, GWL_EXSTYLE, ::GetWindowLongPtrW(container, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+        ::SetWindowPos(container, ::GetDlgItem(dialog, parts.framedAfter), 0, 0, 0, 0,
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }

@@ -20,8 +20,17 @@ enum class StartupMark : std::size_t {
     Count
 };
 
-inline std::array<LARGE_INTEGER, static_cast<std::size_t>(StartupMark::Count)> startupMarks{};
+using StartupTimes = std::array<LARGE_INTEGER, static_cast<std::size_t>(StartupMark::Count)>;
 
-inline void NoteStartup(StartupMark mark) { ::QueryPerformanceCounter(&startupMarks[static_cast<std::size_t>(mark)]); }
+// The counter readings of the marks passed so far in this process (zero for
+// the others).
+inline StartupTimes& StartupMarks() {
+    static StartupTimes marks{};
+    return marks;
+}
+
+inline void NoteStartup(StartupMark mark) {
+    ::QueryPerformanceCounter(&StartupMarks()[static_cast<std::size_t>(mark)]);
+}
 
 }  // namespace pelorin

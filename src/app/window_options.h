@@ -2,9 +2,9 @@
 
 namespace pelorin {
 
-class MainWindow;
+class Board;
 
 // "窗口最前" clicked (its check mark already changed): follow it.
-void OnTopmostClicked(MainWindow& window);
+void OnTopmostClicked(Board& board);
 
 }  // namespace pelorin

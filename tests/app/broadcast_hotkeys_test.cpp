@@ -71,7 +71,7 @@ TEST_F(GlobalHotkeyTest, KeysPressedInAnotherProgramPlayAndStop) {
     StoreKeys({{L"按钮1", L"Ctrl+Alt+F1"}, {L"按钮2", L"Ctrl+Alt+F2"}, {L"停止", L"Ctrl+Alt+F3"}});
     LoadWindow();
     for (HotkeyAction action : {HotkeyAction::Preset1, HotkeyAction::Preset2, HotkeyAction::Stop})
-        ASSERT_EQ(window->Hotkeys().StateOf(action), HotkeyState::Active);
+        ASSERT_EQ(window->Broadcasting().Hotkeys().StateOf(action), HotkeyState::Active);
     OtherWindow other;
     ASSERT_EQ(::GetForegroundWindow(), other.Handle());
 
@@ -106,25 +106,26 @@ TEST_F(GlobalHotkeyTest, KeyHeldByAnotherProgramIsTakenAndNotStored) {
     StoreKeys({{L"按钮1", L"Ctrl+Alt+F5"}, {L"按钮2", L"Ctrl+Alt+F6"}});
     LoadWindow();
     // At start: shown as taken, kept in the file (the other program may end).
-    EXPECT_EQ(window->Hotkeys().StateOf(HotkeyAction::Preset1), HotkeyState::Taken);
-    EXPECT_EQ(window->Hotkeys().StateOf(HotkeyAction::Preset2), HotkeyState::Active);
-    EXPECT_EQ(window->Broadcast().hotkeys[0], L"Ctrl+Alt+F5");
-    EXPECT_FALSE(window->Hotkeys().IsAvailable(Hotkey{MOD_CONTROL | MOD_ALT, VK_F5}));
-    EXPECT_TRUE(window->Hotkeys().IsAvailable(Hotkey{MOD_CONTROL | MOD_ALT, VK_F6})) << "its own key is available";
+    EXPECT_EQ(window->Broadcasting().Hotkeys().StateOf(HotkeyAction::Preset1), HotkeyState::Taken);
+    EXPECT_EQ(window->Broadcasting().Hotkeys().StateOf(HotkeyAction::Preset2), HotkeyState::Active);
+    EXPECT_EQ(window->Broadcasting().Settings().hotkeys[0], L"Ctrl+Alt+F5");
+    EXPECT_FALSE(window->Broadcasting().Hotkeys().IsAvailable(Hotkey{MOD_CONTROL | MOD_ALT, VK_F5}));
+    EXPECT_TRUE(window->Broadcasting().Hotkeys().IsAvailable(Hotkey{MOD_CONTROL | MOD_ALT, VK_F6}))
+        << "its own key is available";
 
     // A new key another program holds is reported and not stored: the action keeps its old key.
-    BroadcastSettings proposed = window->Broadcast();
+    BroadcastSettings proposed = window->Broadcasting().Settings();
     proposed.hotkeys[1] = L"Ctrl+Alt+F5";
     proposed.hotkeys[2] = L"Ctrl+Alt+F8";
-    const auto change = window->ConfirmBroadcastSettings(proposed);
+    const auto change = window->Broadcasting().Confirm(proposed);
     ASSERT_EQ(change.saved, runtime::IniWriteResult::Written);
     ASSERT_EQ(change.taken.size(), 1u);
     EXPECT_EQ(change.taken[0], HotkeyAction::Preset2);
     EXPECT_EQ(runtime::ReadIni(Data(L"Data.ini"), L"快捷键", L"按钮2"), L"Ctrl+Alt+F6");
     EXPECT_EQ(runtime::ReadIni(Data(L"Data.ini"), L"快捷键", L"按钮3"), L"Ctrl+Alt+F8");
     EXPECT_EQ(runtime::ReadIni(Data(L"Data.ini"), L"快捷键", L"按钮1"), L"Ctrl+Alt+F5");
-    EXPECT_EQ(window->Hotkeys().StateOf(HotkeyAction::Preset2), HotkeyState::Active);
-    EXPECT_EQ(window->Hotkeys().StateOf(HotkeyAction::Preset3), HotkeyState::Active);
+    EXPECT_EQ(window->Broadcasting().Hotkeys().StateOf(HotkeyAction::Preset2), HotkeyState::Active);
+    EXPECT_EQ(window->Broadcasting().Hotkeys().StateOf(HotkeyAction::Preset3), HotkeyState::Active);
     ::UnregisterHotKey(other.Handle(), 1);
 }
 
@@ -141,14 +142,14 @@ TEST_F(GlobalHotkeyTest, RestartRestoresEveryKeyAndUnreadableTextsAreKept) {
         SCOPED_TRACE(run == 0 ? "first start" : "after a restart");
         LoadWindow();
         for (int i = 0; i < kHotkeyActionCount; ++i)
-            EXPECT_EQ(window->Hotkeys().StateOf(HotkeyActionAt(i)),
+            EXPECT_EQ(window->Broadcasting().Hotkeys().StateOf(HotkeyActionAt(i)),
                       i == 5 ? HotkeyState::Unreadable : HotkeyState::Active)
                 << ToUtf8(keys[static_cast<size_t>(i)].first);
-        EXPECT_EQ(window->Broadcast().hotkeys[5], L"Ctrl+香蕉");
+        EXPECT_EQ(window->Broadcasting().Settings().hotkeys[5], L"Ctrl+香蕉");
         // Saving other changes keeps the unreadable text.
-        BroadcastSettings proposed = window->Broadcast();
+        BroadcastSettings proposed = window->Broadcasting().Settings();
         proposed.monitorVolume = 60 + run;
-        ASSERT_EQ(window->ConfirmBroadcastSettings(proposed).saved, runtime::IniWriteResult::Written);
+        ASSERT_EQ(window->Broadcasting().Confirm(proposed).saved, runtime::IniWriteResult::Written);
         EXPECT_EQ(runtime::ReadIni(Data(L"Data.ini"), L"快捷键", L"按钮6"), L"Ctrl+香蕉");
         window.reset();
         PumpMessages(20);

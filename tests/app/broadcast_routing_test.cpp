@@ -139,7 +139,7 @@ TEST_F(BroadcastRoutingTest, MissingDeviceFallsBackToTheDefaultAndKeepsItsName) 
     const Samples played = ReadCapture();
     EXPECT_TRUE(PlayedAt(played, LocateSound(played, sound), sound)) << "the default device did not play";
     EXPECT_EQ(FirstAudible(ReadCableCapture()), kNone);
-    EXPECT_EQ(window->Broadcast().outputDevice, L"Out: 已拔出的耳机");
+    EXPECT_EQ(window->Broadcasting().Settings().outputDevice, L"Out: 已拔出的耳机");
     EXPECT_EQ(ReadAll(Data(L"Data.ini")), before) << "the stored name was changed";
     EXPECT_FALSE(::FindWindowW(kDialogClass, nullptr)) << "an error box was shown";
 }

@@ -94,9 +94,9 @@ TEST_F(BroadcastSettingsFile, OldFileKeepsItsBytesAndGainsTheTwoSections) {
     WriteAll(Data(L"Data.ini"), old);
     LoadWindow();
     EXPECT_EQ(window->ControlText(kButton13), L"掌声");
-    EXPECT_EQ(window->Broadcast(), BroadcastSettings{});
+    EXPECT_EQ(window->Broadcasting().Settings(), BroadcastSettings{});
 
-    const auto change = window->ConfirmBroadcastSettings(Proposed());
+    const auto change = window->Broadcasting().Confirm(Proposed());
     ASSERT_EQ(change.saved, runtime::IniWriteResult::Written);
     EXPECT_TRUE(change.taken.empty());
 
@@ -111,14 +111,14 @@ TEST_F(BroadcastSettingsFile, OldFileKeepsItsBytesAndGainsTheTwoSections) {
 
     // Read back as stored, and the slots as they were.
     EXPECT_EQ(LoadBroadcastSettings(Data(L"Data.ini")), Proposed());
-    EXPECT_EQ(window->Broadcast(), Proposed());
+    EXPECT_EQ(window->Broadcasting().Settings(), Proposed());
     EXPECT_EQ(runtime::ReadIni(Data(L"Data.ini"), L"音乐播放", L"音乐2"), L"D:\\音效\\口哨.mp3");
     EXPECT_EQ(runtime::ReadIni(Data(L"Data.ini"), L"设置", L"监听音量"), L"35");
 
     // A restarted window reads the same settings.
     window.reset();
     LoadWindow();
-    EXPECT_EQ(window->Broadcast(), Proposed());
+    EXPECT_EQ(window->Broadcasting().Settings(), Proposed());
     EXPECT_EQ(window->ControlText(kButton14), L"口哨");
 }
 
@@ -127,16 +127,16 @@ TEST_F(BroadcastSettingsFile, ReadOnlyFileKeepsItsBytesAndNothingTakesEffect) {
     WriteAll(Data(L"Data.ini"), old);
     ASSERT_TRUE(::SetFileAttributesW(Data(L"Data.ini").c_str(), FILE_ATTRIBUTE_READONLY));
     LoadWindow();
-    ASSERT_EQ(window->Hotkeys().StateOf(HotkeyAction::Preset1), HotkeyState::Active);
+    ASSERT_EQ(window->Broadcasting().Hotkeys().StateOf(HotkeyAction::Preset1), HotkeyState::Active);
 
-    const auto change = window->ConfirmBroadcastSettings(Proposed());
+    const auto change = window->Broadcasting().Confirm(Proposed());
     EXPECT_NE(change.saved, runtime::IniWriteResult::Written);
     const Bytes bytes = ReadAll(Data(L"Data.ini"));
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), old);
     // The settings in force stay those of the file: its key still works, the new ones do not.
-    EXPECT_EQ(window->Broadcast().outputDevice, L"默认");
-    EXPECT_EQ(window->Hotkeys().StateOf(HotkeyAction::Preset1), HotkeyState::Active);
-    EXPECT_EQ(window->Hotkeys().StateOf(HotkeyAction::Preset3), HotkeyState::None);
+    EXPECT_EQ(window->Broadcasting().Settings().outputDevice, L"默认");
+    EXPECT_EQ(window->Broadcasting().Hotkeys().StateOf(HotkeyAction::Preset1), HotkeyState::Active);
+    EXPECT_EQ(window->Broadcasting().Hotkeys().StateOf(HotkeyAction::Preset3), HotkeyState::None);
     EXPECT_FALSE(::RegisterHotKey(nullptr, 77, MOD_CONTROL | MOD_ALT, VK_F7)) << "Ctrl+Alt+F7 is no longer held";
     EXPECT_TRUE(::RegisterHotKey(nullptr, 78, MOD_CONTROL | MOD_ALT, VK_F9)) << "the unsaved Ctrl+Alt+F9 is held";
     ::UnregisterHotKey(nullptr, 78);

@@ -228,7 +228,7 @@ TEST_F(SettingsDialogTest, TabWalksTheControlsAndEscClosesWithoutWritingAnything
     WriteData(L"[按钮记录]\r\n按钮1=掌声\r\n[设置]\r\n监听音量=70\r\n");
     LoadSkinned();
     const FolderFiles before = FilesIn(dir.Path());
-    const BroadcastSettings inForce = window->Broadcast();
+    const BroadcastSettings inForce = window->Broadcasting().Settings();
     std::vector<int> focused;
     HWND dialogSeen = nullptr;
     const size_t driven = WithDialog([&](HWND dialog) {
@@ -252,7 +252,7 @@ TEST_F(SettingsDialogTest, TabWalksTheControlsAndEscClosesWithoutWritingAnything
     EXPECT_EQ(focused, expected);
     EXPECT_FALSE(::IsWindow(dialogSeen)) << "Esc left the dialog open";
     EXPECT_TRUE(FilesIn(dir.Path()) == before) << "Esc wrote to the folder";
-    EXPECT_EQ(window->Broadcast(), inForce);
+    EXPECT_EQ(window->Broadcasting().Settings(), inForce);
 }
 
 // ----------------------------------------------------------------- what 确认 stores
@@ -303,8 +303,8 @@ TEST_F(SettingsDialogTest, DevicesVolumeAndAHotkeyChosenInTheControlsAreStoredBy
     EXPECT_EQ(Stored(kSettingsSection, kMonitorVolumeKey), L"20");
     EXPECT_EQ(Stored(kHotkeySection, L"按钮2"), L"Ctrl+Alt+F7");
     EXPECT_EQ(Stored(kHotkeySection, L"按钮1"), L"");
-    EXPECT_EQ(window->Broadcast().hotkeys[1], L"Ctrl+Alt+F7");
-    EXPECT_EQ(window->Broadcast().monitorVolume, 20);
+    EXPECT_EQ(window->Broadcasting().Settings().hotkeys[1], L"Ctrl+Alt+F7");
+    EXPECT_EQ(window->Broadcasting().Settings().monitorVolume, 20);
     // The slot sections keep their bytes.
     const Bytes after = ReadAll(Data(L"Data.ini"));
     const std::string text(after.begin(), after.end());
@@ -360,7 +360,7 @@ TEST_F(SettingsDialogTest, AReadOnlyDataFileKeepsItsBytesAndTheDialogStaysOpenWi
     EXPECT_NE(message.find(L"没有保存"), std::wstring::npos) << ToUtf8(message);
     EXPECT_TRUE(stillOpen) << "the dialog closed although nothing was saved";
     EXPECT_EQ(ReadAll(Data(L"Data.ini")), before);
-    EXPECT_EQ(window->Broadcast().monitorVolume, 70);
+    EXPECT_EQ(window->Broadcasting().Settings().monitorVolume, 70);
 }
 
 // ----------------------------------------------------------------- hotkeys

@@ -1,4 +1,5 @@
 #include "base/handle.h"
+#include "base/scoped_dc.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,38 @@ TEST(UniqueHandle, RepeatedCreateAndDestroyEndsWhereItStarted) {
     }
     EXPECT_EQ(LiveHandleCount(HandleKind::GdiObject), gdi);
     EXPECT_EQ(LiveHandleCount(HandleKind::Dc), dcs);
+}
+
+// A window lends the DC of its client area or of the whole window with its
+// frame; each clips to what it was lent for.
+TEST(LentDc, ClipToTheClientAreaOrToTheWholeWindow) {
+    UniqueWindow window(::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                                          150, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(window);
+    RECT whole{}, client{};
+    ::GetWindowRect(window.Get(), &whole);
+    ::GetClientRect(window.Get(), &client);
+    ASSERT_LT(client.right, whole.right - whole.left) << "the window has a frame";
+    const auto clipSize = [](HDC dc) {
+        RECT clip{};
+        ::GetClipBox(dc, &clip);
+        return SIZE{clip.right - clip.left, clip.bottom - clip.top};
+    };
+    SIZE lentClient{}, lentWhole{};
+    {
+        const WindowDc dc(window.Get());
+        ASSERT_TRUE(dc.Get());
+        lentClient = clipSize(dc.Get());
+    }
+    {
+        const WholeWindowDc dc(window.Get());
+        ASSERT_TRUE(dc.Get());
+        lentWhole = clipSize(dc.Get());
+    }
+    EXPECT_EQ(lentClient.cx, client.right);
+    EXPECT_EQ(lentClient.cy, client.bottom);
+    EXPECT_EQ(lentWhole.cx, whole.right - whole.left);
+    EXPECT_EQ(lentWhole.cy, whole.bottom - whole.top);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/audio/mp3_decoder.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <mutex>
 
@@ -50,14 +51,22 @@ Mp3Driver& SharedMp3Driver() {
     return driver;
 }
 
+// Decoders alive in this process.
+std::atomic<long>& LiveDecoders() {
+    static std::atomic<long> count{0};
+    return count;
+}
+
 }  // namespace
 
-Mp3Decoder::Mp3Decoder() { ++liveCount_; }
+Mp3Decoder::Mp3Decoder() { ++LiveDecoders(); }
 
 Mp3Decoder::~Mp3Decoder() {
     CloseCodec();
-    --liveCount_;
+    --LiveDecoders();
 }
+
+long Mp3Decoder::LiveCount() { return LiveDecoders().load(); }
 
 std::unique_ptr<Mp3Decoder> Mp3Decoder::Open(const std::wstring& path) {
     FileWindow file;

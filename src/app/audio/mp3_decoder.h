@@ -61,7 +61,7 @@ public:
     bool Rewind();
 
     // Decoders alive in this process (for leak checks).
-    static long LiveCount() { return liveCount_.load(); }
+    static long LiveCount();
 
 private:
     Mp3Decoder();
@@ -69,8 +69,6 @@ private:
     void CloseCodec();
     // Feeds the codec more frames and appends what it returns to pcm_; false at the end.
     bool DecodeMore(size_t framesWanted);
-
-    static inline std::atomic<long> liveCount_{0};
 
     Mp3FrameReader reader_;
     PcmFormat format_;

@@ -132,18 +132,12 @@ void PlaybackEngine::Shutdown() {
         }
         thread_.join();
     }
+    // The thread has ended (or never ran): its state is this thread's to reset.
+    player_ = PlayerState{};
     std::lock_guard queueLock(queueMutex_);
     running_ = false;
     queue_.clear();
     pending_ = 0;
-    volumeLeft_ = volumeRight_ = 0xFFFF;
-    muted_ = false;
-    warmFormat_.reset();
-    outputName_.clear();
-    monitorName_.clear();
-    monitorVolume_ = 100;
-    outputId_ = WAVE_MAPPER;
-    monitorId_.reset();
     std::lock_guard statsLock(statsMutex_);
     stats_ = PlaybackStats{};
 }
@@ -191,41 +185,41 @@ void PlaybackEngine::Handle(Command& command) {
     switch (command.kind) {
         case CommandKind::Play: StartPlayback(command); break;
         case CommandKind::Pause:
-            if (current_ && !paused_) {
-                for (auto& device : devices_)
+            if (player_.current && !player_.paused) {
+                for (auto& device : player_.devices)
                     if (device) device->Pause();
-                paused_ = true;
+                player_.paused = true;
             }
             break;
         case CommandKind::Resume:
-            if (current_ && paused_) {
-                for (auto& device : devices_)
+            if (player_.current && player_.paused) {
+                for (auto& device : player_.devices)
                     if (device) device->Resume();
-                paused_ = false;
+                player_.paused = false;
             }
             break;
         case CommandKind::Stop: StopPlayback(); break;
         case CommandKind::Route:
             StopPlayback();
             CloseDevices();
-            outputName_ = command.path;
-            monitorName_ = command.monitor;
-            monitorVolume_ = command.monitorVolume;
+            player_.outputName = command.path;
+            player_.monitorName = command.monitor;
+            player_.monitorVolume = command.monitorVolume;
             ResolveRoute();
-            if (warmFormat_) UseDevice(*warmFormat_);
+            if (player_.warmFormat) UseDevice(*player_.warmFormat);
             break;
         case CommandKind::Volume:
-            volumeLeft_ = command.left;
-            volumeRight_ = command.right;
+            player_.volumeLeft = command.left;
+            player_.volumeRight = command.right;
             ApplyVolume();
             break;
         case CommandKind::Mute:
-            muted_ = command.muted;
+            player_.muted = command.muted;
             ApplyVolume();
             break;
         case CommandKind::WarmUp:
-            warmFormat_ = command.format;
-            if (!current_) UseDevice(*warmFormat_);
+            player_.warmFormat = command.format;
+            if (!player_.current) UseDevice(*player_.warmFormat);
             break;
         case CommandKind::Exit: break;
     }
@@ -247,23 +241,23 @@ void PlaybackEngine::StartPlayback(Command& command) {
     }
     if (!source || !UseDevice(source->Format())) return;
 
-    current_.emplace();
-    current_->source = std::move(source);
-    current_->passesLeft = command.count > 0 ? command.count : -1;
-    current_->entryTicks = command.entryTicks;
+    player_.current.emplace();
+    player_.current->source = std::move(source);
+    player_.current->passesLeft = command.count > 0 ? command.count : -1;
+    player_.current->entryTicks = command.entryTicks;
     Feed();
 }
 
 void PlaybackEngine::StopPlayback() {
-    if (current_)
-        for (auto& device : devices_)
+    if (player_.current)
+        for (auto& device : player_.devices)
             if (device) device->Stop();
-    current_.reset();
-    paused_ = false;
+    player_.current.reset();
+    player_.paused = false;
 }
 
 void PlaybackEngine::CloseDevices() {
-    for (auto& device : devices_) device.reset();
+    for (auto& device : player_.devices) device.reset();
 }
 
 void PlaybackEngine::ResolveRoute() {
@@ -273,37 +267,38 @@ void PlaybackEngine::ResolveRoute() {
         if (name.empty() || name == kDefaultOutputName) return WAVE_MAPPER;
         return FindOutputDevice(name).value_or(WAVE_MAPPER);
     };
-    outputId_ = resolve(outputName_);
-    monitorId_.reset();
-    if (monitorName_.empty()) return;
-    const UINT monitor = resolve(monitorName_);
+    player_.outputId = resolve(player_.outputName);
+    player_.monitorId.reset();
+    if (player_.monitorName.empty()) return;
+    const UINT monitor = resolve(player_.monitorName);
     // The same sound twice on one device is no monitor, only an echo.
-    if (ActualOutputDevice(monitor) != ActualOutputDevice(outputId_)) monitorId_ = monitor;
+    if (ActualOutputDevice(monitor) != ActualOutputDevice(player_.outputId)) player_.monitorId = monitor;
 }
 
 bool PlaybackEngine::UseDevice(const PcmFormat& format) {
-    for (auto& device : devices_)
+    for (auto& device : player_.devices)
         if (device && !(device->Format() == format)) device.reset();
-    if (devices_[kOutput] && (devices_[kMonitor] || !monitorId_)) return true;
+    if (player_.devices[kOutput] && (player_.devices[kMonitor] || !player_.monitorId)) return true;
     // Something is to be opened: the names may stand for other devices by now.
     ResolveRoute();
-    if (!devices_[kOutput]) {
-        devices_[kOutput] = WaveDevice::Open(format, bufferDone_.Get(), outputId_);
-        if (!devices_[kOutput] && outputId_ != WAVE_MAPPER)
-            devices_[kOutput] = WaveDevice::Open(format, bufferDone_.Get(), WAVE_MAPPER);
+    if (!player_.devices[kOutput]) {
+        player_.devices[kOutput] = WaveDevice::Open(format, bufferDone_.Get(), player_.outputId);
+        if (!player_.devices[kOutput] && player_.outputId != WAVE_MAPPER)
+            player_.devices[kOutput] = WaveDevice::Open(format, bufferDone_.Get(), WAVE_MAPPER);
     }
-    if (monitorId_ && !devices_[kMonitor]) devices_[kMonitor] = WaveDevice::Open(format, bufferDone_.Get(), *monitorId_);
+    if (player_.monitorId && !player_.devices[kMonitor])
+        player_.devices[kMonitor] = WaveDevice::Open(format, bufferDone_.Get(), *player_.monitorId);
     ApplyVolume();
     return AnyDevice();
 }
 
 void PlaybackEngine::ApplyVolume() {
-    for (auto& device : devices_)
-        if (device) device->SetVolume(muted_ ? 0 : volumeLeft_, muted_ ? 0 : volumeRight_);
+    for (auto& device : player_.devices)
+        if (device) device->SetVolume(player_.muted ? 0 : player_.volumeLeft, player_.muted ? 0 : player_.volumeRight);
 }
 
 size_t PlaybackEngine::Fill(std::int16_t* out, size_t frames) {
-    Playback& p = *current_;
+    Playback& p = *player_.current;
     const size_t channels = static_cast<size_t>(p.source->Format().channels);
     size_t filled = 0;
     while (filled < frames && p.passesLeft != 0) {
@@ -326,40 +321,41 @@ size_t PlaybackEngine::Fill(std::int16_t* out, size_t frames) {
 }
 
 bool PlaybackEngine::WriteToDevices(const std::array<int, kSinkCount>& buffers, size_t from, size_t frames) {
-    const std::int16_t* data = devices_[from]->BufferData(buffers[from]);
-    const size_t channels = devices_[from]->Format().BytesPerFrame() / 2;
+    const std::int16_t* data = player_.devices[from]->BufferData(buffers[from]);
+    const size_t channels = player_.devices[from]->Format().BytesPerFrame() / 2;
     const size_t samples = frames * channels;
-    const bool first = !current_->written;
+    const bool first = !player_.current->written;
     const int silence = first ? LeadingSilence(data, frames, channels) : 0;
     // Every buffer is ready before the first write, so the devices start together.
     for (size_t d = 0; d < kSinkCount; ++d)
-        if (devices_[d] && d != from) std::copy_n(data, samples, devices_[d]->BufferData(buffers[d]));
-    if (devices_[kMonitor] && monitorVolume_ < 100) {
-        std::int16_t* monitor = devices_[kMonitor]->BufferData(buffers[kMonitor]);
-        for (size_t i = 0; i < samples; ++i) monitor[i] = static_cast<std::int16_t>(monitor[i] * monitorVolume_ / 100);
+        if (player_.devices[d] && d != from) std::copy_n(data, samples, player_.devices[d]->BufferData(buffers[d]));
+    if (player_.devices[kMonitor] && player_.monitorVolume < 100) {
+        std::int16_t* monitor = player_.devices[kMonitor]->BufferData(buffers[kMonitor]);
+        for (size_t i = 0; i < samples; ++i)
+            monitor[i] = static_cast<std::int16_t>(monitor[i] * player_.monitorVolume / 100);
     }
     std::array<LONGLONG, kSinkCount> firstWrite{};
     for (size_t d = 0; d < kSinkCount; ++d) {
-        if (!devices_[d]) continue;
+        if (!player_.devices[d]) continue;
         const LONGLONG before = Ticks();
-        if (!devices_[d]->Write(buffers[d], frames)) {
+        if (!player_.devices[d]->Write(buffers[d], frames)) {
             // This device broke down (unplugged, say): its stream ends, the
             // other plays on; the next play opens it anew.
-            devices_[d].reset();
+            player_.devices[d].reset();
             continue;
         }
-        if (!current_->sinkWritten[d]) firstWrite[d] = before;
-        current_->sinkWritten[d] = true;
+        if (!player_.current->sinkWritten[d]) firstWrite[d] = before;
+        player_.current->sinkWritten[d] = true;
     }
     if (!AnyDevice()) return false;
-    current_->written = true;
+    player_.current->written = true;
     std::lock_guard lock(statsMutex_);
     if (first) {
         ++stats_.playsStarted;
-        stats_.playEntryTicks = current_->entryTicks;
+        stats_.playEntryTicks = player_.current->entryTicks;
         stats_.firstWriteTicks = firstWrite[kOutput] ? firstWrite[kOutput] : firstWrite[kMonitor];
         stats_.monitorFirstWriteTicks = firstWrite[kMonitor];
-        stats_.fromMemory = current_->source->InMemory();
+        stats_.fromMemory = player_.current->source->InMemory();
         stats_.firstBufferLeadingSilence = silence;
     } else if (firstWrite[kMonitor] && !stats_.monitorFirstWriteTicks) {
         stats_.monitorFirstWriteTicks = firstWrite[kMonitor];
@@ -368,22 +364,22 @@ bool PlaybackEngine::WriteToDevices(const std::array<int, kSinkCount>& buffers, 
 }
 
 void PlaybackEngine::Feed() {
-    if (!current_ || !AnyDevice()) return;
-    while (!current_->sourceDone) {
+    if (!player_.current || !AnyDevice()) return;
+    while (!player_.current->sourceDone) {
         // Both devices take the same buffer, so both must have one free.
         std::array<int, kSinkCount> buffers{-1, -1};
         size_t from = kSinkCount;
         bool allFree = true;
         for (size_t d = 0; d < kSinkCount; ++d) {
-            if (!devices_[d]) continue;
-            buffers[d] = devices_[d]->FreeBuffer();
+            if (!player_.devices[d]) continue;
+            buffers[d] = player_.devices[d]->FreeBuffer();
             if (buffers[d] < 0) allFree = false;
             if (from == kSinkCount) from = d;
         }
         if (!allFree) break;
-        const size_t frames = Fill(devices_[from]->BufferData(buffers[from]), WaveDevice::kBufferFrames);
+        const size_t frames = Fill(player_.devices[from]->BufferData(buffers[from]), WaveDevice::kBufferFrames);
         if (frames == 0) {
-            current_->sourceDone = true;
+            player_.current->sourceDone = true;
             break;
         }
         if (!WriteToDevices(buffers, from, frames)) {
@@ -392,23 +388,27 @@ void PlaybackEngine::Feed() {
         }
     }
     bool drained = true;
-    for (auto& device : devices_)
+    for (auto& device : player_.devices)
         if (device && !device->Drained()) drained = false;
-    if (current_->sourceDone && drained) {
-        current_.reset();
-        paused_ = false;
+    if (player_.current->sourceDone && drained) {
+        player_.current.reset();
+        player_.paused = false;
         // Back to the presets' format, so the next click finds the devices ready.
-        if (warmFormat_) UseDevice(*warmFormat_);
+        if (player_.warmFormat) UseDevice(*player_.warmFormat);
     }
 }
 
 void PlaybackEngine::PublishState() {
     std::lock_guard lock(statsMutex_);
-    stats_.state = !current_ ? PlaybackState::Idle : paused_ ? PlaybackState::Paused : PlaybackState::Playing;
-    const WaveDevice* any = devices_[kOutput] ? devices_[kOutput].get() : devices_[kMonitor].get();
+    stats_.state = !player_.current ? PlaybackState::Idle
+                   : player_.paused ? PlaybackState::Paused
+                                    : PlaybackState::Playing;
+    const WaveDevice* any = player_.devices[kOutput] ? player_.devices[kOutput].get() : player_.devices[kMonitor].get();
     stats_.deviceFormat = any ? std::optional<PcmFormat>(any->Format()) : std::nullopt;
-    stats_.outputDevice = devices_[kOutput] ? std::optional<UINT>(devices_[kOutput]->DeviceId()) : std::nullopt;
-    stats_.monitorDevice = devices_[kMonitor] ? std::optional<UINT>(devices_[kMonitor]->DeviceId()) : std::nullopt;
+    stats_.outputDevice =
+        player_.devices[kOutput] ? std::optional<UINT>(player_.devices[kOutput]->DeviceId()) : std::nullopt;
+    stats_.monitorDevice =
+        player_.devices[kMonitor] ? std::optional<UINT>(player_.devices[kMonitor]->DeviceId()) : std::nullopt;
 }
 
 }  // namespace pelorin

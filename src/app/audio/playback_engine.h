@@ -77,7 +77,7 @@ private:
     // The device identifiers the routing names stand for now.
     void ResolveRoute();
     void CloseDevices();
-    bool AnyDevice() const { return devices_[kOutput] || devices_[kMonitor]; }
+    bool AnyDevice() const { return player_.devices[kOutput] || player_.devices[kMonitor]; }
     void ApplyVolume();
     // Hands the `frames` frames just filled into the free buffer of device
     // `from` to every device (`buffers`: each one's free buffer); false when
@@ -100,17 +100,21 @@ private:
     std::thread thread_;
     SoundCache cache_;
 
-    // Owned by the player thread.
-    std::array<std::unique_ptr<WaveDevice>, kSinkCount> devices_;
-    std::wstring outputName_, monitorName_;
-    int monitorVolume_ = 100;
-    UINT outputId_ = WAVE_MAPPER;
-    std::optional<UINT> monitorId_;
-    std::optional<Playback> current_;
-    bool paused_ = false;
-    std::uint16_t volumeLeft_ = 0xFFFF, volumeRight_ = 0xFFFF;
-    bool muted_ = false;
-    std::optional<PcmFormat> warmFormat_;  // the format of preloaded sounds
+    // What the player thread keeps between commands; a shutdown starts it
+    // afresh (routing to the default device, full volume, nothing preloaded).
+    struct PlayerState {
+        std::array<std::unique_ptr<WaveDevice>, kSinkCount> devices;
+        std::wstring outputName, monitorName;
+        int monitorVolume = 100;
+        UINT outputId = WAVE_MAPPER;
+        std::optional<UINT> monitorId;
+        std::optional<Playback> current;
+        bool paused = false;
+        std::uint16_t volumeLeft = 0xFFFF, volumeRight = 0xFFFF;
+        bool muted = false;
+        std::optional<PcmFormat> warmFormat;  // the format of preloaded sounds
+    };
+    PlayerState player_;  // owned by the player thread while it runs
 
     std::mutex statsMutex_;
     PlaybackStats stats_;

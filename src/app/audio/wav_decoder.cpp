@@ -1,6 +1,7 @@
 #include "app/audio/wav_decoder.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace pelorin {
 namespace {
@@ -8,12 +9,22 @@ namespace {
 // Frames converted per file access (64 KiB of 16-bit stereo).
 constexpr size_t kFramesPerPiece = 16384;
 
+// Decoders alive in this process.
+std::atomic<long>& LiveDecoders() {
+    static std::atomic<long> count{0};
+    return count;
+}
+
 }  // namespace
 
 WavDecoder::WavDecoder(FileWindow file, const WavLayout& layout)
     : file_(std::move(file)), layout_(layout), format_{layout.channels, layout.sampleRate} {
-    ++liveCount_;
+    ++LiveDecoders();
 }
+
+WavDecoder::~WavDecoder() { --LiveDecoders(); }
+
+long WavDecoder::LiveCount() { return LiveDecoders().load(); }
 
 std::unique_ptr<WavDecoder> WavDecoder::Open(const std::wstring& path) {
     FileWindow file;

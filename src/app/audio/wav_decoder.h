@@ -20,7 +20,7 @@ public:
     static std::unique_ptr<WavDecoder> Open(const std::wstring& path);
     // The file, already probed as `layout`.
     static std::unique_ptr<WavDecoder> Open(FileWindow file, const WavLayout& layout);
-    ~WavDecoder() { --liveCount_; }
+    ~WavDecoder();
     WavDecoder(const WavDecoder&) = delete;
     WavDecoder& operator=(const WavDecoder&) = delete;
 
@@ -35,12 +35,10 @@ public:
         return true;
     }
 
-    static long LiveCount() { return liveCount_.load(); }
+    static long LiveCount();
 
 private:
     WavDecoder(FileWindow file, const WavLayout& layout);
-
-    static inline std::atomic<long> liveCount_{0};
 
     FileWindow file_;
     WavLayout layout_;

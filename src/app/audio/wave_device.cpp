@@ -1,6 +1,21 @@
 #include "app/audio/wave_device.h"
 
+#include <atomic>
+
 namespace pelorin {
+namespace {
+
+// Devices open in this process.
+std::atomic<long>& LiveDevices() {
+    static std::atomic<long> count{0};
+    return count;
+}
+
+}  // namespace
+
+WaveDevice::WaveDevice() { ++LiveDevices(); }
+
+long WaveDevice::LiveCount() { return LiveDevices().load(); }
 
 std::unique_ptr<WaveDevice> WaveDevice::Open(const PcmFormat& format, HANDLE bufferDone, UINT deviceId) {
     std::unique_ptr<WaveDevice> device(new WaveDevice());
@@ -19,7 +34,7 @@ std::unique_ptr<WaveDevice> WaveDevice::Open(const PcmFormat& format, HANDLE buf
 WaveDevice::~WaveDevice() {
     Stop();
     handle_.Reset();
-    --liveCount_;
+    --LiveDevices();
 }
 
 void WaveDevice::Reclaim(Buffer& buffer) {

@@ -62,7 +62,7 @@ public:
     void SetVolume(std::uint16_t left, std::uint16_t right);
 
     // Devices open in this process (for leak checks).
-    static long LiveCount() { return liveCount_.load(); }
+    static long LiveCount();
 
 private:
     struct Buffer {
@@ -71,10 +71,8 @@ private:
         bool queued = false;
     };
 
-    WaveDevice() { ++liveCount_; }
+    WaveDevice();
     void Reclaim(Buffer& buffer);
-
-    static inline std::atomic<long> liveCount_{0};
 
     PcmFormat format_;
     UINT deviceId_ = WAVE_MAPPER;

@@ -38,19 +38,14 @@ int MessageBox(HWND owner, const std::wstring& text, unsigned flags, const std::
     return ::MessageBoxW(owner, text.c_str(), title.c_str(), flags);
 }
 
-void RegisterDialogClass(const wchar_t* className, WNDPROC procedure) {
+WNDCLASSEXW DialogWindowClass(const wchar_t* className) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    if (::GetClassInfoExW(instance, className, &wc)) return;
-    wc = WNDCLASSEXW{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className;
-    ::RegisterClassExW(&wc);
+    return wc;
 }
 
 void LoadWindowModal(HWND owner, const std::function<HWND(HWND)>& create) {

@@ -26,9 +26,10 @@ public:
 // Flags as the application passes them: 0x10 = error icon, OK button.
 int MessageBox(HWND owner, const std::wstring& text, unsigned flags, const std::wstring& title);
 
-// Registers, once per process, the window class of one of the program's own
-// dialog windows: arrow cursor, the dialog face colour behind its controls.
-void RegisterDialogClass(const wchar_t* className, WNDPROC procedure);
+// The window class of one of the program's own dialog windows (its
+// procedure left to the registering window): arrow cursor, the dialog face
+// colour behind its controls.
+WNDCLASSEXW DialogWindowClass(const wchar_t* className);
 
 // Creates a window with `create` (given the owner), disables the owner and
 // runs messages until that window is destroyed; then the owner is enabled
