@@ -76,7 +76,7 @@ struct BenchForm : bench::SkinnedBenchForm {
             const int left = form.captionStripLeft + 2 + static_cast<int>(i) * 27;
             b.rect = RECT{left, 1, left + (b.kind == kCaptionClose ? 40 : 26), 19};
         }
-        return !skinBackgroundPicture.empty();
+        return !skinDefaults.skinBackgroundPicture.empty();
     }
 };
 
