@@ -44,21 +44,22 @@ if [ ! -f "$WINEPREFIX/.pelorin-ready" ]; then
     touch "$WINEPREFIX/.pelorin-ready"
 fi
 
+# Imports a REGEDIT4 text into the prefix once; the marker file remembers it.
+#   import_once <name> <registry text>
+import_once() {
+    local name=$1 text=$2 reg="$sink_home/$1.reg"
+    [ -f "$WINEPREFIX/.pelorin-$name" ] && return 0
+    printf 'REGEDIT4\r\n\r\n%s\r\n' "${text//$'\n'/$'\r\n'}" > "$reg"
+    "$PELORIN_WINE" regedit.exe "Z:${reg//\//\\}" > "$sink_home/regedit-$name.log" 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.pelorin-$name"
+}
+
 # No window manager runs under Xvfb: a managed window makes Wine wait about
 # 2 s for one at every hide and destroy. Unmanaged windows close at once.
-if [ ! -f "$WINEPREFIX/.pelorin-unmanaged" ]; then
-    reg="$sink_home/unmanaged.reg"
-    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n' > "$reg"
-    "$PELORIN_WINE" regedit.exe "Z:${reg//\//\\}" > "$sink_home/regedit-unmanaged.log" 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.pelorin-unmanaged"
-fi
+import_once unmanaged '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"'
 
 # Wine's ALSA driver lists the ALSA devices named here besides the default one.
-if [ ! -f "$WINEPREFIX/.pelorin-cable" ]; then
-    reg="$sink_home/cable.reg"
-    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers\\winealsa.drv]\r\n"ALSAOutputDevices"=hex(7):63,61,62,6c,65,00,00\r\n' > "$reg"
-    "$PELORIN_WINE" regedit.exe "Z:${reg//\//\\}" > "$sink_home/regedit-cable.log" 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.pelorin-cable"
-fi
+import_once cable '[HKEY_CURRENT_USER\Software\Wine\Drivers\winealsa.drv]
+"ALSAOutputDevices"=hex(7):63,61,62,6c,65,00,00'

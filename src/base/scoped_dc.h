@@ -22,6 +22,7 @@ public:
     WholeWindowDc(const WholeWindowDc&) = delete;
     WholeWindowDc& operator=(const WholeWindowDc&) = delete;
     HDC Get() const noexcept { return dc_; }
+    explicit operator bool() const noexcept { return dc_ != nullptr; }
 
 private:
     HWND hwnd_;

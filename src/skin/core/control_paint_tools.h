@@ -13,7 +13,7 @@
 #include "graphics/gx_path.h"
 #include "graphics/gx_pen.h"
 #include "skin/core/drawing_helpers.h"
-#include "skin/core/scoped_dc.h"
+#include "base/scoped_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/surface_canvas.h"
 

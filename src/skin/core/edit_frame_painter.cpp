@@ -4,7 +4,7 @@
 #include "skin/core/control_paint_tools.h"
 #include "skin/core/control_procs.h"
 #include "skin/core/drawing_helpers.h"
-#include "skin/core/scoped_dc.h"
+#include "base/scoped_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 
