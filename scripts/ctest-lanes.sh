@@ -64,7 +64,7 @@ source "$root/scripts/wine-env.sh" "$build"
 rm -rf "$PELORIN_CAPTURE_DIR"
 mkdir -p "$PELORIN_CAPTURE_DIR"
 
-spec="$work/resources.json"
+resources="$work/resources.json"
 {
     printf '{"version": {"major": 1, "minor": 0}, "local": [{"display": ['
     for ((lane = 0; lane < lanes; lane++)); do
@@ -72,12 +72,12 @@ spec="$work/resources.json"
         printf '{"id": "%d", "slots": 1}' "$lane"
     done
     printf ']}]}\n'
-} > "$spec"
+} > "$resources"
 
 echo "== Running the tests headless under Wine in $lanes lanes"
 ctest_started=$(date +%s)
 status=0
-ctest --test-dir "$build" --output-on-failure -j "$lanes" --resource-spec-file "$spec" --timeout 900 \
+ctest --test-dir "$build" --output-on-failure -j "$lanes" --resource-spec-file "$resources" --timeout 900 \
     -O "$work/ctest.log" "$@" || status=$?
 ctest_seconds=$(($(date +%s) - ctest_started))
 
